@@ -1,0 +1,169 @@
+// The control layer: everything the drill's windows need of a toolkit, and nothing more.
+//
+// Exactly one backend (qt/, win32/ or headless/) is linked into each executable and defines the
+// Impl types and functions declared here. Nothing toolkit-specific may appear in this header:
+// native handles stay inside the backends.
+//
+// Geometry is given in twips (1/1440 inch), relative to the window's client area. A backend turns
+// twips into pixels at 15 twips to the pixel at 96 DPI, scaled to the display's real DPI.
+// Focus order is creation order: buttons, edit fields and shown picture boxes take focus, static
+// texts never do. When a window is shown, the first control that takes focus gets it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace lv::ui {
+
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+enum class Align { left, centre };
+
+struct Font {
+  std::string face;  // backends fall back to a clear sans-serif when the face is missing
+  int points;
+  bool bold;
+};
+
+enum class Background {
+  standard,       // the toolkit's ordinary window colour
+  active_border,  // the desktop's colour for an active window border, a light grey
+};
+
+// Brings the toolkit up for the life of the program; create one before any window.
+class Toolkit {
+ public:
+  Toolkit(int& argc, char** argv);
+  ~Toolkit();
+  Toolkit(const Toolkit&) = delete;
+  Toolkit& operator=(const Toolkit&) = delete;
+};
+
+class Window {
+ public:
+  // Client size in twips; the frame is ordinary and resizable, controls keep their places.
+  Window(std::string name, std::string caption, Twips client_size, Background background);
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Shows the window centred on the screen and waits until it is hidden, closed or the program
+  // ends; handlers of this and other windows run meanwhile. (The headless backend returns at once:
+  // there the test plays the event loop.)
+  void show_modal();
+  void hide();
+  bool visible() const;
+  std::string caption() const;
+  const std::string& name() const;
+
+  // Runs when the user closes the window through its title bar. Left empty, closing hides it.
+  std::function<void()> on_close;
+
+  struct Impl;
+  Impl& impl() const { return *impl_; }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+class Control {
+ public:
+  ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  void set_visible(bool visible);
+  bool visible() const;
+  const std::string& name() const;
+
+  struct Impl;
+  Impl& impl() const { return *impl_; }
+
+ protected:
+  explicit Control(std::unique_ptr<Impl> impl);
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+// Static text: drawn from the top of its box in the default font, cut off at the box's edges.
+class Label : public Control {
+ public:
+  Label(Window& window, std::string name, Twips place, std::string text, bool visible = true);
+  void set_text(const std::string& text);
+  std::string text() const;
+  void set_font(const Font& font);
+  void set_alignment(Align align);
+};
+
+// Single-line edit field. Enter and Escape in it do nothing.
+class EditField : public Control {
+ public:
+  EditField(Window& window, std::string name, Twips place);
+  void set_text(const std::string& text);
+  std::string text() const;
+  // Gives the field the focus with all its text selected, ready to be typed over.
+  void focus_with_text_selected();
+};
+
+// Push button. An "&" in the caption marks its Alt mnemonic. There is no default and no cancel
+// button: Space or Enter press the focused button only.
+class Button : public Control {
+ public:
+  Button(Window& window, std::string name, Twips place, std::string caption);
+  std::string caption() const;
+  std::function<void()> on_click;
+};
+
+// Shows one of the pictures carried in the program, unscaled at the top left inside a thin border.
+// It takes focus only while it is shown.
+class PictureBox : public Control {
+ public:
+  PictureBox(Window& window, std::string name, Twips place, std::string picture, bool visible);
+};
+
+// Periodic timer that ticks on the user-interface thread.
+class Timer {
+ public:
+  Timer(Window& window, std::string name, int interval_ms, bool running);
+  ~Timer();
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+
+  void set_interval(int interval_ms);
+  int interval() const;
+  void start();
+  void stop();
+  bool running() const;
+  const std::string& name() const;
+
+  std::function<void()> on_tick;
+
+  struct Impl;
+  Impl& impl() const { return *impl_; }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+// Shows a message and waits until the user acknowledges it.
+void show_error(const std::string& title, const std::string& message);
+
+// Ends the program at once: every timer stops, every window closes, every waiting show_modal
+// returns, and no handler of the program runs afterwards.
+void end_program();
+
+// The user's decimal separator, as UTF-8 text.
+std::string decimal_separator();
+
+// A value of the system clock, for seeding random numbers.
+std::uint64_t clock_value();
+
+}  // namespace lv::ui
