@@ -1,0 +1,179 @@
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QStyle>
+
+#include "platform/qt/qt_widgets.h"
+
+namespace lv::qt {
+
+PushButton::PushButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent), caption_(caption) {
+  setAutoDefault(false);
+}
+
+void PushButton::resizeEvent(QResizeEvent* event) {
+  QPushButton::resizeEvent(event);
+  wrap_caption();
+}
+
+void PushButton::wrap_caption() {
+  const QFontMetrics metrics(font());
+  const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin);
+  const auto fits = [&](const QString& line) {
+    return metrics.horizontalAdvance(QString(line).remove('&')) <= room;
+  };
+  // Words keep the blanks between them on a line; the blanks at a break go.
+  static const QRegularExpression word(QStringLiteral("\\S+"));
+  QStringList lines;
+  QString line;
+  qsizetype line_end = 0;
+  for (auto it = word.globalMatch(caption_); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const QString longer =
+        line + caption_.mid(line_end, match.capturedStart() - line_end) + match.captured();
+    if (!line.isEmpty() && !fits(longer)) {
+      lines << line;
+      line = match.captured();
+    } else {
+      line = longer;
+    }
+    line_end = match.capturedEnd();
+  }
+  lines << line;
+  setText(lines.join('\n'));
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+namespace {
+
+std::unique_ptr<ui::Control::Impl> place_widget(QWidget* widget, std::string name,
+                                                const ui::Twips& place, bool visible) {
+  widget->setObjectName(QString::fromStdString(name));
+  widget->setGeometry(pixels(place));
+  widget->setVisible(visible);
+  return std::unique_ptr<ui::Control::Impl>(new ui::Control::Impl{std::move(name), widget});
+}
+
+QWidget* parent_of(ui::Window& window) {
+  return window.impl().widget.get();
+}
+
+QLabel* label(const ui::Control& control) {
+  return static_cast<QLabel*>(control.impl().widget);
+}
+QLineEdit* line_edit(const ui::Control& control) {
+  return static_cast<QLineEdit*>(control.impl().widget);
+}
+
+QLabel* new_label(ui::Window& window, const std::string& text) {
+  auto* label = new QLabel(QString::fromStdString(text), parent_of(window));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QLineEdit* new_line_edit(ui::Window& window) {
+  auto* edit = new QLineEdit(parent_of(window));
+  edit->setFrame(true);
+  return edit;
+}
+
+QLabel* new_picture(ui::Window& window, const std::string& picture) {
+  auto* box = new QLabel(parent_of(window));
+  box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  box->setLineWidth(1);
+  box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  box->setPixmap(QPixmap(QString::fromStdString(":/" + picture + ".bmp")));
+  box->setFocusPolicy(Qt::StrongFocus);  // a picture box is a tab stop while it is shown
+  return box;
+}
+
+}  // namespace
+
+}  // namespace lv::qt
+
+namespace lv::ui {
+
+Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Control::~Control() {
+  delete impl_->widget;
+}
+
+void Control::set_visible(bool visible) {
+  impl_->widget->setVisible(visible);
+}
+// Whether the control itself is shown, even while its window is not.
+bool Control::visible() const {
+  return !impl_->widget->isHidden();
+}
+const std::string& Control::name() const {
+  return impl_->name;
+}
+
+Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
+    : Control(qt::place_widget(qt::new_label(window, text), std::move(name), place, visible)) {}
+void Label::set_text(const std::string& text) {
+  qt::label(*this)->setText(QString::fromStdString(text));
+}
+std::string Label::text() const {
+  return qt::label(*this)->text().toStdString();
+}
+
+void Label::set_font(const Font& font) {
+  QFont qfont = qt::label(*this)->font();
+  // Where the face is missing, a clear bold sans-serif stands in.
+  qfont.setFamilies({QString::fromStdString(font.face), "DejaVu Sans", "Liberation Sans", "Arial"});
+  qfont.setStyleHint(QFont::SansSerif);
+  qfont.setPointSize(font.points);
+  qfont.setBold(font.bold);
+  qt::label(*this)->setFont(qfont);
+}
+
+void Label::set_alignment(Align align) {
+  qt::label(*this)->setAlignment((align == Align::centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                 Qt::AlignTop);
+}
+
+EditField::EditField(Window& window, std::string name, Twips place)
+    : Control(qt::place_widget(qt::new_line_edit(window), std::move(name), place, true)) {}
+void EditField::set_text(const std::string& text) {
+  qt::line_edit(*this)->setText(QString::fromStdString(text));
+}
+std::string EditField::text() const {
+  return qt::line_edit(*this)->text().toStdString();
+}
+void EditField::focus_with_text_selected() {
+  QLineEdit* edit = qt::line_edit(*this);
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
+}
+
+Button::Button(Window& window, std::string name, Twips place, std::string caption)
+    : Control(qt::place_widget(
+          new qt::PushButton(QString::fromStdString(caption), qt::parent_of(window)),
+          std::move(name), place, true)) {
+  QObject::connect(static_cast<QPushButton*>(impl().widget), &QPushButton::clicked, [this] {
+    if (on_click) on_click();
+  });
+}
+std::string Button::caption() const {
+  return static_cast<qt::PushButton*>(impl().widget)->caption().toStdString();
+}
+
+PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
+                       bool visible)
+    : Control(qt::place_widget(qt::new_picture(window, picture), std::move(name), place, visible)) {
+}
+
+}  // namespace lv::ui

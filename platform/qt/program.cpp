@@ -1,0 +1,78 @@
+// The program-wide operations of the control layer on Qt.
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <algorithm>
+#include <chrono>
+
+#include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_widgets.h"
+
+namespace lv::qt {
+
+Registry& registry() {
+  static Registry the_registry;
+  return the_registry;
+}
+
+bool program_ended() {
+  return registry().ended;
+}
+
+QWidget* widget(const ui::Window& window) {
+  return window.impl().widget.get();
+}
+QWidget* widget(const ui::Control& control) {
+  return control.impl().widget;
+}
+QTimer* timer(const ui::Timer& timer) {
+  return timer.impl().timer;
+}
+
+}  // namespace lv::qt
+
+namespace lv::ui {
+
+namespace {
+std::unique_ptr<QApplication> application;
+}  // namespace
+
+Toolkit::Toolkit(int& argc, char** argv) {
+  application = std::make_unique<QApplication>(argc, argv);
+  // Hiding the settings window for the exercise window must not end the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  // The layouts are measured in twips for the Windows dialog font, 8 point; the Linux desktops'
+  // larger defaults would cut the prompts off. A metric twin of Arial is closest.
+  QFont font = QApplication::font();
+  font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", font.family()});
+  font.setPointSize(8);
+  QApplication::setFont(font);
+}
+
+Toolkit::~Toolkit() {
+  application.reset();
+}
+
+void show_error(const std::string& title, const std::string& message) {
+  if (qt::registry().ended) return;
+  QMessageBox::warning(QApplication::activeWindow(), QString::fromStdString(title),
+                       QString::fromStdString(message));
+}
+
+void end_program() {
+  qt::Registry& registry = qt::registry();
+  registry.ended = true;
+  for (Timer::Impl* timer : registry.timers) timer->timer->stop();
+  for (Window::Impl* window : registry.windows) window->widget->hide();
+  QCoreApplication::exit(0);  // every waiting event loop returns, and none runs again
+}
+
+std::string decimal_separator() {
+  return QLocale::system().decimalPoint().toStdString();
+}
+
+std::uint64_t clock_value() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace lv::ui

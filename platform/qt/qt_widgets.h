@@ -1,0 +1,87 @@
+// The Qt backend's private types. Positions are Qt's device-independent pixels, 15 twips each;
+// Qt's high-DPI scaling takes them to the screen's real DPI.
+#pragma once
+
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace lv::qt {
+
+inline int pixels(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
+inline QRect pixels(const ui::Twips& place) {
+  return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
+
+// A top-level window that reports its title-bar close to the drill and ends its modal showing
+// when it is hidden.
+class FormWidget : public QWidget {
+ public:
+  explicit FormWidget(ui::Window& owner) : owner_(owner) {}
+  QEventLoop* modal_loop = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  ui::Window& owner_;
+};
+
+// A push button that wraps its caption at blanks when it is too wide for one line, as Windows
+// buttons do ("versnel        100 msec" reads as two lines), and that Enter presses when it has
+// the focus: outside a dialog Qt buttons ignore Enter.
+class PushButton : public QPushButton {
+ public:
+  PushButton(const QString& caption, QWidget* parent);
+  const QString& caption() const { return caption_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void wrap_caption();
+  QString caption_;
+};
+
+}  // namespace lv::qt
+
+namespace lv::ui {
+
+struct Window::Impl {
+  std::string name;
+  std::unique_ptr<qt::FormWidget> widget;
+};
+
+struct Control::Impl {
+  std::string name;
+  QWidget* widget;  // owned by its window's widget
+};
+
+struct Timer::Impl {
+  std::string name;
+  QTimer* timer;  // owned by its window's widget
+};
+
+}  // namespace lv::ui
+
+namespace lv::qt {
+
+// Everything end_program has to reach.
+struct Registry {
+  std::vector<ui::Window::Impl*> windows;
+  std::vector<ui::Timer::Impl*> timers;
+  bool ended = false;
+};
+Registry& registry();
+
+}  // namespace lv::qt
