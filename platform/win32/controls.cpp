@@ -1,0 +1,176 @@
+#include <algorithm>
+
+#include "platform/win32/native.h"
+#include "platform/win32/program.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_class.h"
+
+namespace lv::win32 {
+
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"Lettervonk.Control";
+
+// Left-aligned texts are cut off at the box's edge rather than wrapped.
+constexpr DWORD kLabelStyle = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+constexpr DWORD kCentredLabelStyle = SS_NOPREFIX | SS_CENTER;
+
+struct ChildWindow {
+  const wchar_t* window_class;
+  DWORD style;
+  DWORD ex_style;
+};
+
+ChildWindow child_window(ui::Control::Impl::Kind kind) {
+  using Kind = ui::Control::Impl::Kind;
+  switch (kind) {
+    case Kind::edit:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Kind::button:
+      // Never BS_DEFPUSHBUTTON: there is no default button. Captions wrap as they need.
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+    case Kind::picture:
+      return {kPictureClass, WS_BORDER, 0};
+    case Kind::label:
+      break;
+  }
+  return {L"STATIC", kLabelStyle, 0};
+}
+
+}  // namespace
+
+std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::Control::Impl::Kind kind,
+                                                std::string name, ui::Twips place,
+                                                const std::string& text, bool visible) {
+  auto control = std::make_unique<ui::Control::Impl>();
+  control->kind = kind;
+  control->window = &window.impl();
+  control->name = std::move(name);
+  control->place = place;
+  const ChildWindow child = child_window(kind);
+  const DWORD style = WS_CHILD | child.style | (visible ? WS_VISIBLE : 0);
+  const auto id = static_cast<std::uintptr_t>(100 + control->window->controls.size());
+  control->hwnd = CreateWindowExW(child.ex_style, child.window_class, widen(text).c_str(), style, 0,
+                                  0, 0, 0, control->window->hwnd, reinterpret_cast<HMENU>(id),
+                                  GetModuleHandleW(nullptr), nullptr);
+  SetPropW(control->hwnd, kControlProperty, control.get());
+  control->window->controls.push_back(control.get());
+  control->lay_out();
+  return control;
+}
+
+ui::Control::Impl* control_of(HWND hwnd) {
+  if (!hwnd || !is_program_window(GetAncestor(hwnd, GA_ROOT))) return nullptr;
+  return static_cast<ui::Control::Impl*>(GetPropW(hwnd, kControlProperty));
+}
+
+HWND native_handle(const ui::Window& window) {
+  return window.impl().hwnd;
+}
+HWND native_handle(const ui::Control& control) {
+  return control.impl().hwnd;
+}
+
+}  // namespace lv::win32
+
+namespace lv::ui {
+
+bool Control::Impl::takes_focus() const {
+  return kind != Kind::label && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) &&
+         IsWindowEnabled(hwnd);
+}
+
+void Control::Impl::lay_out() {
+  const UINT dpi = window->dpi;
+  MoveWindow(hwnd, win32::to_pixels(place.left, dpi), win32::to_pixels(place.top, dpi),
+             win32::to_pixels(place.width, dpi), win32::to_pixels(place.height, dpi), TRUE);
+  if (font) own_font = win32::make_font(*font, dpi);
+  HFONT shown = own_font ? own_font.get() : window->font.get();
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+}
+
+Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+
+Control::~Control() {
+  auto& controls = impl_->window->controls;
+  controls.erase(std::remove(controls.begin(), controls.end(), impl_.get()), controls.end());
+  RemovePropW(impl_->hwnd, win32::kControlProperty);
+  DestroyWindow(impl_->hwnd);
+}
+
+void Control::set_visible(bool visible) {
+  const HWND hwnd = impl_->hwnd;
+  if (impl_->kind == Impl::Kind::picture) {
+    // A picture box is in the focus order only while it is shown.
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    SetWindowLongPtrW(hwnd, GWL_STYLE, visible ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+  const bool had_focus = GetFocus() == hwnd;
+  ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  if (had_focus && !visible) {
+    // The focus moves on rather than staying with a control nobody can see.
+    const HWND parent = impl_->window->hwnd;
+    const HWND next = GetNextDlgTabItem(parent, hwnd, FALSE);
+    SetFocus(next && next != hwnd ? next : parent);
+  }
+}
+
+bool Control::visible() const {
+  return GetWindowLongPtrW(impl_->hwnd, GWL_STYLE) & WS_VISIBLE;
+}
+const std::string& Control::name() const {
+  return impl_->name;
+}
+
+Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
+    : Control(
+          win32::make_control(window, Impl::Kind::label, std::move(name), place, text, visible)) {}
+
+void Label::set_text(const std::string& text) {
+  SetWindowTextW(impl().hwnd, win32::widen(text).c_str());
+}
+
+std::string Label::text() const {
+  return win32::window_text(impl().hwnd);
+}
+
+void Label::set_font(const Font& font) {
+  impl().font = font;
+  impl().lay_out();
+}
+
+void Label::set_alignment(Align align) {
+  const HWND hwnd = impl().hwnd;
+  const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE) & ~SS_TYPEMASK;
+  const DWORD alignment = align == Align::centre ? win32::kCentredLabelStyle : win32::kLabelStyle;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, style | alignment);
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+EditField::EditField(Window& window, std::string name, Twips place)
+    : Control(win32::make_control(window, Impl::Kind::edit, std::move(name), place, "", true)) {}
+
+void EditField::set_text(const std::string& text) {
+  SetWindowTextW(impl().hwnd, win32::widen(text).c_str());
+}
+
+std::string EditField::text() const {
+  return win32::window_text(impl().hwnd);
+}
+
+void EditField::focus_with_text_selected() {
+  SetFocus(impl().hwnd);
+  SendMessageW(impl().hwnd, EM_SETSEL, 0, -1);
+}
+
+Button::Button(Window& window, std::string name, Twips place, std::string caption)
+    : Control(
+          win32::make_control(window, Impl::Kind::button, std::move(name), place, caption, true)) {
+  impl().on_click = &on_click;
+}
+
+std::string Button::caption() const {
+  return win32::window_text(impl().hwnd);
+}
+
+}  // namespace lv::ui

@@ -1,0 +1,80 @@
+// What the control layer's objects hold on Win32. Private to this backend.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/win32/dpi.h"
+
+namespace lv::ui {
+
+struct Window::Impl {
+  Window* owner = nullptr;
+  std::string name;
+  Twips client_size{};
+  Background background = Background::standard;
+  HWND hwnd = nullptr;
+  UINT dpi = USER_DEFAULT_SCREEN_DPI;
+  win32::FontHandle font;  // the message font at dpi, for every control without its own
+  std::vector<Control::Impl*> controls;  // in creation order, which is the focus order
+  HWND focus_before_deactivation = nullptr;
+
+  // Places and fonts of every control at dpi.
+  void lay_out();
+  void focus_first();
+};
+
+struct BitmapDeleter {
+  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+struct Control::Impl {
+  enum class Kind { label, edit, button, picture };
+
+  Kind kind = Kind::label;
+  Window::Impl* window = nullptr;
+  std::string name;
+  Twips place{};
+  HWND hwnd = nullptr;
+  std::optional<Font> font;                   // a font of its own instead of the window's
+  win32::FontHandle own_font;                 // font at the window's dpi
+  std::function<void()>* on_click = nullptr;  // buttons only
+  BitmapHandle picture;                       // picture boxes only
+
+  bool takes_focus() const;
+  void lay_out();
+};
+
+struct Timer::Impl {
+  Timer* owner = nullptr;
+  std::string name;
+  int interval_ms = 0;
+  bool running = false;
+  HANDLE waitable = nullptr;
+  // The schedule, in 100 ns units of the performance counter: tick n is due at start + n *
+  // interval.
+  long long start = 0;
+  long long next = 1;
+};
+
+}  // namespace lv::ui
+
+namespace lv::win32 {
+
+// Creates the child window of a control in window, last in the focus order.
+std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::Control::Impl::Kind kind,
+                                                std::string name, ui::Twips place,
+                                                const std::string& text, bool visible);
+
+// The control behind a child window of this program, or null for any other window.
+ui::Control::Impl* control_of(HWND hwnd);
+
+}  // namespace lv::win32

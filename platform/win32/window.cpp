@@ -1,0 +1,203 @@
+#include <algorithm>
+
+#include "platform/win32/message_loop.h"
+#include "platform/win32/program.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_class.h"
+
+namespace lv::ui {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+Window::Impl* window_of(HWND hwnd) {
+  return reinterpret_cast<Window::Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The outer size that gives the window its client size at its DPI.
+SIZE frame_size(const Window::Impl& window) {
+  RECT frame{0, 0, win32::to_pixels(window.client_size.width, window.dpi),
+             win32::to_pixels(window.client_size.height, window.dpi)};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, window.dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void centre_on_screen(const Window::Impl& window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window.hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const SIZE size = frame_size(window);
+  const LONG left = area.left + (area.right - area.left - size.cx) / 2;
+  const LONG top = area.top + (area.bottom - area.top - size.cy) / 2;
+  SetWindowPos(window.hwnd, nullptr, std::max(left, area.left), std::max(top, area.top), size.cx,
+               size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HBRUSH background_brush(Background background) {
+  switch (background) {
+    case Background::active_border:
+      return GetSysColorBrush(COLOR_ACTIVEBORDER);
+    case Background::standard:
+      break;
+  }
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  Window::Impl* window = window_of(hwnd);
+  if (!window) return DefWindowProcW(hwnd, message, wparam, lparam);
+
+  switch (message) {
+    case WM_COMMAND: {
+      // Clicks only: the IDOK and IDCANCEL the dialog manager may send name no control of ours.
+      const auto* control = win32::control_of(reinterpret_cast<HWND>(lparam));
+      if (HIWORD(wparam) == BN_CLICKED && control && control->on_click) {
+        win32::run_handler(*control->on_click);
+      }
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      // Static texts keep the system's own colours for them (WM_CTLCOLORSTATIC is left to
+      // DefWindowProc); only the window's own background is painted here.
+      RECT client;
+      GetClientRect(hwnd, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, background_brush(window->background));
+      return 1;
+    }
+    case WM_CLOSE:
+      if (window->owner->on_close) {
+        win32::run_handler(window->owner->on_close);
+      } else {
+        ShowWindow(hwnd, SW_HIDE);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      // Like a dialog box, the window gets its focused control back when it is active again.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus)) window->focus_before_deactivation = focus;
+      } else if (!HIWORD(wparam)) {
+        const HWND previous = window->focus_before_deactivation;
+        if (previous && IsWindow(previous) && IsWindowVisible(previous)) {
+          SetFocus(previous);
+        } else {
+          window->focus_first();
+        }
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      window->dpi = HIWORD(wparam);
+      window->font = win32::message_font(window->dpi);
+      window->lay_out();
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+}
+
+}  // namespace
+
+void Window::Impl::lay_out() {
+  for (Control::Impl* control : controls) control->lay_out();
+}
+
+void Window::Impl::focus_first() {
+  const auto first =
+      std::find_if(controls.begin(), controls.end(),
+                   [](const Control::Impl* control) { return control->takes_focus(); });
+  if (first == controls.end()) {
+    SetFocus(hwnd);
+    return;
+  }
+  SetFocus((*first)->hwnd);
+  if ((*first)->kind == Control::Impl::Kind::edit) SendMessageW((*first)->hwnd, EM_SETSEL, 0, -1);
+}
+
+Window::Window(std::string name, std::string caption, Twips client_size, Background background)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->owner = this;
+  impl_->name = std::move(name);
+  impl_->client_size = client_size;
+  impl_->background = background;
+  impl_->hwnd = CreateWindowExW(kExStyle, win32::kWindowClass, win32::widen(caption).c_str(),
+                                kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), impl_.get());
+  impl_->dpi = GetDpiForWindow(impl_->hwnd);
+  impl_->font = win32::message_font(impl_->dpi);
+  const SIZE size = frame_size(*impl_);
+  SetWindowPos(impl_->hwnd, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  win32::program().windows.push_back(impl_.get());
+}
+
+Window::~Window() {
+  auto& windows = win32::program().windows;
+  windows.erase(std::remove(windows.begin(), windows.end(), impl_.get()), windows.end());
+  SetWindowLongPtrW(impl_->hwnd, GWLP_USERDATA, 0);
+  DestroyWindow(impl_->hwnd);
+}
+
+void Window::show_modal() {
+  auto& program = win32::program();
+  if (program.ended) return;
+  const HWND hwnd = impl_->hwnd;
+  // Every other window of the program waits while this one is shown.
+  std::vector<HWND> disabled;
+  for (const Impl* other : program.windows) {
+    if (other != impl_.get() && IsWindowEnabled(other->hwnd)) {
+      EnableWindow(other->hwnd, FALSE);
+      disabled.push_back(other->hwnd);
+    }
+  }
+  centre_on_screen(*impl_);
+  impl_->focus_before_deactivation = nullptr;
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd);
+  impl_->focus_first();
+  win32::run_until([hwnd] { return !IsWindowVisible(hwnd); });
+  for (const HWND other : disabled) {
+    if (win32::is_program_window(other)) EnableWindow(other, TRUE);
+  }
+}
+
+void Window::hide() {
+  ShowWindow(impl_->hwnd, SW_HIDE);
+}
+bool Window::visible() const {
+  return IsWindowVisible(impl_->hwnd);
+}
+std::string Window::caption() const {
+  return win32::window_text(impl_->hwnd);
+}
+const std::string& Window::name() const {
+  return impl_->name;
+}
+
+}  // namespace lv::ui
+
+namespace lv::win32 {
+
+void register_window_class() {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = ui::window_procedure;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hIcon = LoadIconW(window_class.hInstance, L"LETTERVONK");
+  window_class.lpszClassName = kWindowClass;
+  RegisterClassExW(&window_class);
+}
+
+}  // namespace lv::win32
