@@ -15,8 +15,10 @@ std::string_view trim_blanks(std::string_view text) {
 
 }  // namespace
 
+// The integer part is taken before adding 1: r * range + 1 in floating point rounds up to
+// range + 1 for r just below 1 (the addition loses the last bit), which would pick entry 17.
 int entry_for(double r, std::int16_t range) {
-  return static_cast<int>(r * range + 1);
+  return static_cast<int>(r * range) + 1;
 }
 
 std::string draw_syllable(ExerciseState& state, RandomSource& random, std::uint64_t (*clock)()) {
