@@ -36,6 +36,11 @@ class FormWidget : public QWidget {
   ui::Window& owner_;
 };
 
+void centre_on_screen(QWidget& window);
+
+// Gives the focus to the first control in the window's focus order that takes it.
+void focus_first_control(QWidget& window);
+
 // A push button that wraps its caption at blanks when it is too wide for one line, as Windows
 // buttons do ("versnel        100 msec" reads as two lines), and that Enter presses when it has
 // the focus: outside a dialog Qt buttons ignore Enter.

@@ -22,6 +22,24 @@ void FormWidget::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
+// Qt places a window by the top left of its frame.
+void centre_on_screen(QWidget& window) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize frame = window.frameGeometry().size();
+  window.move(screen.x() + (screen.width() - frame.width()) / 2,
+              screen.y() + (screen.height() - frame.height()) / 2);
+}
+
+// Not left to the window manager's activation, which differs between platforms.
+void focus_first_control(QWidget& window) {
+  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+    if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
 }  // namespace lv::qt
 
 namespace lv::ui {
@@ -52,13 +70,14 @@ Window::~Window() {
 void Window::show_modal() {
   if (qt::registry().ended) return;
   qt::FormWidget& widget = *impl_->widget;
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  widget.move(screen.center() - widget.rect().center());
+  centre_on_screen(widget);
   widget.setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   widget.modal_loop = &loop;
   widget.show();
+  centre_on_screen(widget);  // again, now that the frame around it is known
   widget.activateWindow();
+  focus_first_control(widget);
   loop.exec();
   widget.modal_loop = nullptr;
 }
