@@ -161,6 +161,8 @@ void Window::show_modal() {
       disabled.push_back(other->hwnd);
     }
   }
+  // It may have been made to wait itself, by a window shown before it.
+  EnableWindow(hwnd, TRUE);
   centre_on_screen(*impl_);
   impl_->focus_before_deactivation = nullptr;
   ShowWindow(hwnd, SW_SHOWNORMAL);

@@ -1,0 +1,153 @@
+// The drill's own windows on Win32: what the user sees and does, from "&Start" to "&Einde".
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "exercise/frm_werk.h"
+#include "settings/frm_hoofd.h"
+#include "startup/forms.h"
+#include "startup/main_routine.h"
+#include "startup/module1.h"
+#include "tests/win32/script.h"
+#include "tests/win32/user.h"
+
+namespace lv::test {
+namespace {
+
+std::vector<Script::Step> with_pause(std::vector<Script::Step> steps, int ticks) {
+  steps.insert(steps.end(), static_cast<std::size_t>(ticks), [] {});
+  return steps;
+}
+
+struct Drill : testing::Test {
+  ~Drill() override { forms::unload_all(); }
+};
+
+TEST_F(Drill, SettingsWindowLooksAsDesignedAndTabsThroughItsFields) {
+  Script script({[&] {
+                   frm_hoofd& hoofd = forms::hoofd();
+                   EXPECT_EQ(hoofd.window.caption(), "Form1");
+                   EXPECT_EQ(client_size(hoofd.window).cx, 369);
+                   EXPECT_EQ(client_size(hoofd.window).cy, 192);
+                   EXPECT_EQ(box_of(hoofd.Label1), (Box{16, 24, 107, 17}));
+                   EXPECT_EQ(box_of(hoofd.txt_start), (Box{136, 24, 105, 19}));
+                   EXPECT_EQ(box_of(hoofd.txt_speed), (Box{136, 64, 105, 19}));
+                   EXPECT_EQ(box_of(hoofd.Label4), (Box{256, 64, 81, 17}));
+                   EXPECT_EQ(box_of(hoofd.cmd_start), (Box{16, 144, 113, 33}));
+                   EXPECT_EQ(box_of(hoofd.cmd_exit), (Box{240, 144, 113, 33}));
+                   EXPECT_EQ(hoofd.txt_start.text(), "2000");
+                   EXPECT_EQ(hoofd.txt_speed.text(), "100");
+                   EXPECT_EQ(hoofd.Label3.text(), "Mili seconden");
+                   EXPECT_TRUE(has_focus(hoofd.txt_start));
+                   press(VK_TAB);
+                 },
+                 [&] {
+                   EXPECT_TRUE(has_focus(forms::hoofd().txt_speed));
+                   press(VK_TAB);
+                 },
+                 [&] {
+                   EXPECT_TRUE(has_focus(forms::hoofd().cmd_start));
+                   press(VK_TAB);
+                 },
+                 [&] {
+                   EXPECT_TRUE(has_focus(forms::hoofd().cmd_exit));
+                   press(VK_TAB);
+                 },
+                 [&] {
+                   EXPECT_TRUE(has_focus(forms::hoofd().txt_start));
+                   press(VK_RETURN);  // no default button
+                   press(VK_ESCAPE);  // no cancel button
+                 },
+                 [&] {
+                   EXPECT_TRUE(forms::hoofd().window.visible());
+                   // Closed through the title bar, the window goes and Main returns.
+                   PostMessageW(handle(forms::hoofd().window), WM_CLOSE, 0, 0);
+                 }});
+  Main();
+  EXPECT_TRUE(script.finished());
+  EXPECT_FALSE(forms::hoofd().window.visible());
+}
+
+TEST_F(Drill, StartOpensTheExerciseWindowWhereSyllablesComeAndEindeEndsIt) {
+  std::vector<Script::Step> steps = with_pause(
+      {[&] { press_alt('s'); },
+       [&] {
+         EXPECT_FALSE(forms::hoofd().window.visible());
+         frm_werk& werk = forms::werk();
+         EXPECT_TRUE(werk.window.visible());
+         EXPECT_EQ(werk.window.caption(), "Lettervonk");
+         EXPECT_EQ(client_size(werk.window).cx, 1016);
+         EXPECT_EQ(client_size(werk.window).cy, 734);
+         EXPECT_EQ(box_of(werk.cmd_exit), (Box{760, 608, 113, 33}));
+         EXPECT_EQ(box_of(werk.txt_string), (Box{352, 288, 225, 97}));
+         EXPECT_EQ(box_of(werk.Picture1), (Box{384, 280, 153, 113}));
+         EXPECT_EQ(box_of(werk.Command2), (Box{904, 504, 81, 33}));
+         EXPECT_EQ(box_of(werk.Label1), (Box{952, 656, 49, 17}));
+         EXPECT_FALSE(werk.txt_string.visible());
+         EXPECT_FALSE(werk.Picture1.visible());
+         EXPECT_TRUE(has_focus(werk.cmd_exit));
+         press(VK_TAB);
+       },
+       [&] {
+         EXPECT_TRUE(has_focus(forms::werk().Command1));  // the hidden picture is passed over
+         press(VK_TAB);
+       },
+       [&] {
+         EXPECT_TRUE(has_focus(forms::werk().Command2));
+         press(VK_TAB);
+       },
+       [&] { EXPECT_TRUE(has_focus(forms::werk().cmd_exit)); }},
+      25);
+  // The first syllable shows after a hundred ticks of 10 ms; then "&Einde" ends the run.
+  steps.push_back([&] {
+    frm_werk& werk = forms::werk();
+    EXPECT_TRUE(werk.txt_string.visible());
+    EXPECT_GE(werk.txt_string.text().size(), 2u);
+    EXPECT_EQ(werk.Label1.text(), "2000");
+    EXPECT_EQ(werk.Label3.text(), "1");
+    press_alt('e');
+  });
+  Script script(std::move(steps));
+  Main();
+  EXPECT_TRUE(script.finished());
+  EXPECT_FALSE(forms::werk().window.visible());
+  EXPECT_EQ(Module1.start_interval, 2000);
+}
+
+TEST_F(Drill, ABadNumberIsExplainedAndCanBeTypedAgain) {
+  std::optional<MessageBoxAnswerer> answerer;
+  Script script({[&] {
+                   type("abc");  // over the selected "2000"
+                   answerer.emplace();
+                   press_alt('s');
+                 },
+                 [&] {
+                   const std::string& text = answerer->text();
+                   EXPECT_NE(text.find("Geef start interval"), std::string::npos) << text;
+                   EXPECT_NE(text.find("abc"), std::string::npos) << text;
+                 },
+                 [&] {
+                   frm_hoofd& hoofd = forms::hoofd();
+                   EXPECT_TRUE(hoofd.window.visible());
+                   EXPECT_TRUE(has_focus(hoofd.txt_start));
+                   DWORD start = 1;
+                   DWORD end = 0;
+                   SendMessageW(handle(hoofd.txt_start), EM_GETSEL,
+                                reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                   EXPECT_EQ(start, 0u);
+                   EXPECT_EQ(end, 3u);
+                   type("1500");
+                   press_alt('s');
+                 },
+                 [&] {
+                   EXPECT_TRUE(forms::werk().window.visible());
+                   EXPECT_EQ(Module1.start_interval, 1500);
+                   press(VK_RETURN);  // "&Einde" has the focus
+                 }});
+  Main();
+  EXPECT_TRUE(script.finished());
+  EXPECT_FALSE(forms::werk().window.visible());
+}
+
+}  // namespace
+}  // namespace lv::test

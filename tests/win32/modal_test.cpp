@@ -1,0 +1,114 @@
+// Showing windows modally, closing them, message boxes, and ending the program.
+#include <gtest/gtest.h>
+
+#include "tests/win32/script.h"
+#include "tests/win32/test_window.h"
+#include "tests/win32/user.h"
+
+namespace lv::test {
+namespace {
+
+TEST(Modal, OtherWindowsWaitWhileOneIsShown) {
+  TestWindow first;
+  TestWindow second;
+  Script script({[&] { second.window.show_modal(); }});
+  ui::Timer check{second.window, "check", 100, true};
+  check.on_tick = [&] {
+    check.stop();
+    EXPECT_FALSE(IsWindowEnabled(handle(first.window)));
+    EXPECT_TRUE(IsWindowEnabled(handle(second.window)));
+    second.window.hide();
+  };
+  ui::Timer after{first.window, "after", 400, true};
+  after.on_tick = [&] {
+    after.stop();
+    EXPECT_TRUE(IsWindowEnabled(handle(first.window)));  // back when the other one is gone
+    first.window.hide();
+  };
+  first.window.show_modal();
+  EXPECT_FALSE(second.window.visible());
+}
+
+TEST(Modal, ClosingThroughTheTitleBarHidesTheWindowWhenNothingElseIsAsked) {
+  TestWindow test;
+  Script script({[&] { PostMessageW(handle(test.window), WM_CLOSE, 0, 0); }});
+  test.window.show_modal();
+  EXPECT_FALSE(test.window.visible());
+  EXPECT_TRUE(IsWindow(handle(test.window)));  // hidden, not destroyed
+}
+
+TEST(Modal, ClosingThroughTheTitleBarRunsOnClose) {
+  TestWindow test;
+  int closes = 0;
+  test.window.on_close = [&] { ++closes; };
+  Script script({[&] { PostMessageW(handle(test.window), WM_CLOSE, 0, 0); },
+                 [&] {
+                   EXPECT_EQ(closes, 1);
+                   EXPECT_TRUE(test.window.visible());
+                   test.window.hide();
+                 }});
+  test.window.show_modal();
+  EXPECT_TRUE(script.finished());
+}
+
+TEST(Modal, AnErrorMessageWaitsForTheUserOverTheActiveWindow) {
+  TestWindow test;
+  HWND owner = nullptr;
+  std::string text;
+  std::string title;
+  Script script({[&] {
+    MessageBoxAnswerer answerer;
+    ui::show_error("Lettervonk", "Het getal \"abc\" is geen getal.");
+    text = answerer.text();
+    title = answerer.title();
+    owner = GetActiveWindow();
+    test.window.hide();
+  }});
+  test.window.show_modal();
+  EXPECT_EQ(title, "Lettervonk");
+  EXPECT_EQ(text, "Het getal \"abc\" is geen getal.");
+  EXPECT_EQ(owner, handle(test.window));  // the window is active again afterwards
+}
+
+TEST(Modal, EndingTheProgramReturnsFromEveryShowingAndRunsNoHandlerAfter) {
+  TestWindow outer;
+  TestWindow inner;
+  ui::Timer timer{inner.window, "pacing", 10, true};
+  int ticks_after_end = 0;
+  bool ended = false;
+  timer.on_tick = [&] { ticks_after_end += ended; };
+  inner.first.on_click = [&] {
+    ui::end_program();
+    ended = true;
+  };
+  outer.first.on_click = [&] { inner.window.show_modal(); };
+  Script script({[&] { press_alt('e'); },    // shows the inner window from outer's handler
+                 [&] { press_alt('e'); }});  // ends the program there
+  outer.window.show_modal();
+  EXPECT_TRUE(ended);
+  EXPECT_FALSE(outer.window.visible());
+  EXPECT_FALSE(inner.window.visible());
+  EXPECT_FALSE(timer.running());
+  EXPECT_EQ(ticks_after_end, 0);
+
+  // Nothing runs or shows any more.
+  int clicks = 0;
+  inner.second.on_click = [&] { ++clicks; };
+  outer.window.show_modal();
+  SendMessageW(handle(inner.window), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(handle(inner.second)));
+  timer.start();
+  EXPECT_FALSE(outer.window.visible());
+  EXPECT_EQ(clicks, 0);
+  EXPECT_FALSE(timer.running());
+}
+
+TEST(System, DecimalSeparatorAndClock) {
+  EXPECT_FALSE(ui::decimal_separator().empty());
+  const auto before = ui::clock_value();
+  Sleep(2);
+  EXPECT_GT(ui::clock_value(), before);
+}
+
+}  // namespace
+}  // namespace lv::test

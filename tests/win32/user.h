@@ -1,0 +1,59 @@
+// What a user does and sees, in native terms: keys posted to the focused window, so they pass
+// through the program's message loop as typed keys do; boxes of controls in client pixels; and
+// message boxes answered from another thread while the program waits in one.
+#pragma once
+
+#include <windows.h>
+
+#include <ostream>
+#include <string>
+#include <thread>
+
+#include "platform/controls.h"
+
+namespace lv::test {
+
+struct Box {
+  int left;
+  int top;
+  int width;
+  int height;
+  bool operator==(const Box& other) const {
+    return left == other.left && top == other.top && width == other.width && height == other.height;
+  }
+};
+std::ostream& operator<<(std::ostream& out, const Box& box);
+
+// Where the control stands in its window's client area, in pixels.
+Box box_of(const ui::Control& control);
+SIZE client_size(const ui::Window& window);
+
+HWND handle(const ui::Control& control);
+HWND handle(const ui::Window& window);
+bool has_focus(const ui::Control& control);
+
+void press(UINT virtual_key);
+void press_alt(char letter);
+void type(const std::string& text);
+
+// Answers the next message box of this thread with OK, and keeps its title and text.
+class MessageBoxAnswerer {
+ public:
+  MessageBoxAnswerer();
+  ~MessageBoxAnswerer();
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+  // Waits for the answer; empty when no message box came within ten seconds.
+  const std::string& text();
+  const std::string& title();
+
+ private:
+  void watch(DWORD thread);
+
+  std::thread watcher_;
+  std::string title_;
+  std::string text_;
+};
+
+}  // namespace lv::test
