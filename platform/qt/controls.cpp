@@ -70,10 +70,10 @@ QWidget* parent_of(ui::Window& window) {
 }
 
 QLabel* label(const ui::Control& control) {
-  return static_cast<QLabel*>(control.impl().widget);
+  return static_cast<QLabel*>(control.impl().widget.data());
 }
 QLineEdit* line_edit(const ui::Control& control) {
-  return static_cast<QLineEdit*>(control.impl().widget);
+  return static_cast<QLineEdit*>(control.impl().widget.data());
 }
 
 QLabel* new_label(ui::Window& window, const std::string& text) {
@@ -163,12 +163,12 @@ Button::Button(Window& window, std::string name, Twips place, std::string captio
     : Control(qt::place_widget(
           new qt::PushButton(QString::fromStdString(caption), qt::parent_of(window)),
           std::move(name), place, true)) {
-  QObject::connect(static_cast<QPushButton*>(impl().widget), &QPushButton::clicked, [this] {
+  QObject::connect(static_cast<QPushButton*>(impl().widget.data()), &QPushButton::clicked, [this] {
     if (on_click) on_click();
   });
 }
 std::string Button::caption() const {
-  return static_cast<qt::PushButton*>(impl().widget)->caption().toStdString();
+  return static_cast<qt::PushButton*>(impl().widget.data())->caption().toStdString();
 }
 
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,

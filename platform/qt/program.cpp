@@ -26,7 +26,7 @@ QWidget* widget(const ui::Control& control) {
   return control.impl().widget;
 }
 QTimer* timer(const ui::Timer& timer) {
-  return timer.impl().timer;
+  return timer.impl().timer.get();
 }
 
 }  // namespace lv::qt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/tick_schedule.h"
 
 namespace lv::qt {
 
@@ -69,12 +71,16 @@ struct Window::Impl {
 
 struct Control::Impl {
   std::string name;
-  QWidget* widget;  // owned by its window's widget
+  QPointer<QWidget> widget;  // owned by its window's widget, which may go first
 };
 
 struct Timer::Impl {
   std::string name;
-  QTimer* timer;  // owned by its window's widget
+  int interval = 0;
+  bool running = false;
+  std::uint64_t generation = 0;  // changes at every start and stop
+  TickSchedule schedule;
+  std::unique_ptr<QTimer> timer;  // single-shot, armed for the next deadline
 };
 
 }  // namespace lv::ui
