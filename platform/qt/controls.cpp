@@ -133,7 +133,8 @@ std::string Label::text() const {
 void Label::set_font(const Font& font) {
   QFont qfont = qt::label(*this)->font();
   // Where the face is missing, a clear bold sans-serif stands in.
-  qfont.setFamilies({QString::fromStdString(font.face), "DejaVu Sans", "Liberation Sans", "Arial"});
+  qfont.setFamilies(qt::font_families(QString::fromStdString(font.face),
+                                      {"DejaVu Sans", "Liberation Sans", "Arial"}));
   qfont.setStyleHint(QFont::SansSerif);
   qfont.setPointSize(font.points);
   qfont.setBold(font.bold);

@@ -1,5 +1,6 @@
 // The program-wide operations of the control layer on Qt.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QMessageBox>
 #include <algorithm>
@@ -17,6 +18,10 @@ Registry& registry() {
 
 bool program_ended() {
   return registry().ended;
+}
+
+QStringList font_families(const QString& face, const QStringList& stand_ins) {
+  return QFontDatabase::hasFamily(face) ? QStringList{face} + stand_ins : stand_ins;
 }
 
 QWidget* widget(const ui::Window& window) {
@@ -44,7 +49,7 @@ Toolkit::Toolkit(int& argc, char** argv) {
   // The layouts are measured in twips for the Windows dialog font, 8 point; the Linux desktops'
   // larger defaults would cut the prompts off. A metric twin of Arial is closest.
   QFont font = QApplication::font();
-  font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", font.family()});
+  font.setFamilies(qt::font_families("MS Sans Serif", {"Liberation Sans", "Arial", font.family()}));
   font.setPointSize(8);
   QApplication::setFont(font);
 }

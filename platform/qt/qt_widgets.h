@@ -40,6 +40,10 @@ class FormWidget : public QWidget {
 
 void centre_on_screen(QWidget& window);
 
+// The face, if this system has it, then the stand-ins. Asking Qt for a missing face first would
+// send it through a slow search for fallbacks at every use.
+QStringList font_families(const QString& face, const QStringList& stand_ins);
+
 // Gives the focus to the first control in the window's focus order that takes it.
 void focus_first_control(QWidget& window);
 
