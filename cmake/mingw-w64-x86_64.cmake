@@ -13,11 +13,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Every Windows API name means its UTF-16 form.
+set(CMAKE_CXX_FLAGS_INIT "-DUNICODE -D_UNICODE")
+
 # One self-contained .exe: no compiler runtime DLLs to ship beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # A Wine prefix of the build's own, so a clean machine tests in a fresh one; no Mono or Gecko
 # installer dialogs while it is made, and no debug chatter.
+set(LV_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-    wine)
+    env WINEPREFIX=${LV_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine)

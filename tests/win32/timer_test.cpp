@@ -51,16 +51,22 @@ TEST(Timer, LateTicksAreSkippedNotMadeUp) {
   TestWindow test;
   ui::Timer timer{test.window, "pacing", 10, true};
   std::vector<Clock::time_point> ticks;
+  Clock::time_point stall_over;
   timer.on_tick = [&] {
     ticks.push_back(Clock::now());
-    if (ticks.size() == 1) std::this_thread::sleep_for(std::chrono::milliseconds(55));
+    if (ticks.size() > 1) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(55));  // five deadlines go by
+    stall_over = Clock::now();
   };
   show_until(
-      test.window, [&] { return ticks.size() == 3; }, std::chrono::seconds(3));
-  ASSERT_EQ(ticks.size(), 3u);
-  // The schedule holds: the second tick is the one due at 60 ms, not five at once.
-  EXPECT_GE(milliseconds_between(ticks[0], ticks[1]), 55.0);
-  EXPECT_GE(milliseconds_between(ticks[1], ticks[2]), 5.0);
+      test.window, [&] { return ticks.size() == 8; }, std::chrono::seconds(3));
+  ASSERT_EQ(ticks.size(), 8u);
+  // Made-up ticks would come all at once. Kept to the schedule, at most the one that was due and
+  // the next one can come close together.
+  int at_once = 0;
+  for (const auto tick : ticks)
+    at_once += tick >= stall_over && tick < stall_over + std::chrono::milliseconds(3);
+  EXPECT_LE(at_once, 2);
 }
 
 TEST(Timer, AStoppedTimerTicksNoMore) {
