@@ -49,6 +49,21 @@ TEST(Window, ShowsCentredAndKeepsControlsInPlaceWhenResized) {
   EXPECT_FALSE(test.window.visible());
 }
 
+TEST(Window, MovingToADisplayOfAnotherDpiScalesPlacesAndFonts) {
+  TestWindow test;
+  test.note.set_font({"MS Sans Serif", 24, true});
+  RECT suggested{0, 0, 900, 500};
+  SendMessageW(handle(test.window), WM_DPICHANGED, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(box_of(test.field), (Box{240, 20, 200, 38}));
+  EXPECT_EQ(box_of(test.picture), (Box{240, 120, 306, 226}));
+  EXPECT_EQ(font_of(handle(test.note)).lfHeight, -64);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, 192);
+  EXPECT_EQ(font_of(handle(test.first)).lfHeight, metrics.lfMessageFont.lfHeight);
+}
+
 TEST(Window, TextsAreUtf8) {
   TestWindow test;
   EXPECT_EQ(test.window.caption(), "Proefvenster");
