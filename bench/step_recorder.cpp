@@ -1,0 +1,33 @@
+#include "bench/step_recorder.h"
+
+#include <functional>
+
+#include "bench/process_stats.h"
+#include "startup/module1.h"
+
+namespace lv::bench {
+
+StepRecorder::StepRecorder(frm_werk& window) : window_(window) {
+  recording_.opened = Clock::now();
+  recording_.cpu_at_open = cpu_seconds();
+  std::function<void()> pacing = window_.Timer1.on_tick;
+  window_.Timer1.on_tick = [this, pacing] {
+    const std::int16_t steps_before = Module1.step_count;
+    const bool resting_before = window_.Picture1.visible();
+    pacing();
+    const Clock::time_point now = Clock::now();
+    ++recording_.pacing_ticks;
+    if (Module1.step_count != steps_before || window_.Picture1.visible() != resting_before) {
+      recording_.steps.push_back(now);
+      if (window_.Picture1.visible()) recording_.cpu_at_rest = cpu_seconds();
+    }
+  };
+  std::function<void()> rest = window_.Timer2.on_tick;
+  window_.Timer2.on_tick = [this, rest] {
+    rest();
+    recording_.rest_ended = Clock::now();
+    window_.window.hide();  // one series and its rest are enough
+  };
+}
+
+}  // namespace lv::bench
