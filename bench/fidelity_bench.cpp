@@ -155,14 +155,14 @@ int main(int argc, char** argv) {
         << fixed(t.late_max_ms, 2) << ',' << t.ticks_delivered << ',' << fixed(t.ticks_expected, 1)
         << ',' << (r.timer == "drill" ? fixed(r.rest_ms, 1) : "") << ','
         << (r.loaded ? "" : fixed(100 * r.cpu_share, 3)) << '\n';
-    std::printf(
-        "| %s | %s | %d | %s | %s | %s | %s / %s / %s | %lld / %s | %s | %s |\n", label.c_str(),
-        r.timer == "drill" ? "drill" : "plain timer", r.interval, r.loaded ? "full" : "idle",
-        fixed(t.half_ratio_mean, 4).c_str(), fixed(t.half_ratio_worst, 4).c_str(),
-        fixed(t.late_p50_ms, 2).c_str(), fixed(t.late_p99_ms, 2).c_str(),
-        fixed(t.late_max_ms, 2).c_str(), t.ticks_delivered, fixed(t.ticks_expected, 0).c_str(),
-        r.timer == "drill" ? fixed(r.rest_ms, 1).c_str() : "",
-        r.loaded ? "" : (fixed(100 * r.cpu_share, 3) + " %").c_str());
+    std::printf("| %s | %s | %d | %s | %s | %s | %s / %s / %s | %lld / %s | %s | %s |\n",
+                label.c_str(), r.timer == "drill" ? "drill" : "plain timer", r.interval,
+                r.loaded ? "full" : "idle", fixed(t.half_ratio_mean, 4).c_str(),
+                fixed(t.half_ratio_worst, 4).c_str(), fixed(t.late_p50_ms, 2).c_str(),
+                fixed(t.late_p99_ms, 2).c_str(), fixed(t.late_max_ms, 2).c_str(), t.ticks_delivered,
+                fixed(t.ticks_expected, 0).c_str(),
+                r.timer == "drill" ? fixed(r.rest_ms, 1).c_str() : "",
+                r.loaded ? "" : (fixed(100 * r.cpu_share, 3) + " %").c_str());
     std::fflush(stdout);
   }
 

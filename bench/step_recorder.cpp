@@ -8,8 +8,12 @@
 namespace lv::bench {
 
 StepRecorder::StepRecorder(frm_werk& window) : window_(window) {
-  recording_.opened = Clock::now();
+  // The pacing timer started while the window was being built, at a moment the recorder cannot
+  // see. Starting it again now, with elapsed still 1, is the same as the window opening now, and
+  // gives the schedule a known start.
   recording_.cpu_at_open = cpu_seconds();
+  recording_.opened = Clock::now();
+  window_.Timer1.start();
   std::function<void()> pacing = window_.Timer1.on_tick;
   window_.Timer1.on_tick = [this, pacing] {
     const std::int16_t steps_before = Module1.step_count;
