@@ -1,9 +1,6 @@
 // The settings window: the start interval and the speed step, then "&Start" or "&Einde".
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include "platform/controls.h"
 
 namespace lv {

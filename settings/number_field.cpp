@@ -1,5 +1,8 @@
 #include "settings/number_field.h"
 
+#include <cstddef>
+#include <variant>
+
 namespace lv {
 
 namespace {

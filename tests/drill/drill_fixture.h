@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <tuple>
 
 #include "exercise/frm_werk.h"
 #include "platform/headless/headless.h"
@@ -13,6 +15,23 @@
 #include "startup/module1.h"
 
 namespace lv::testing {
+
+// A control's expected place in twips and whether it shows.
+struct Placed {
+  const ui::Control& control;
+  ui::Twips place;
+  bool shown;
+};
+
+inline void expect_layout(std::initializer_list<Placed> layout) {
+  for (const Placed& e : layout) {
+    const ui::Twips p = headless::place(e.control);
+    EXPECT_EQ(std::tie(p.left, p.top, p.width, p.height),
+              std::tie(e.place.left, e.place.top, e.place.width, e.place.height))
+        << e.control.name();
+    EXPECT_EQ(e.control.visible(), e.shown) << e.control.name();
+  }
+}
 
 class DrillTest : public ::testing::Test {
  protected:
