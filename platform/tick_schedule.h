@@ -1,9 +1,9 @@
 // The schedule a periodic timer keeps: ticks are due at start + n * interval, fixed when the
 // timer starts. Shared by the backends that deliver real ticks, so that a tick that comes late
-// does not push every later tick back, and a tick missed outright (the machine was busy) is
-// delivered as soon as the thread runs again instead of being lost: the drill counts ticks, so a
-// lost tick would make "2000 ms" last longer. After a long stall (a suspended laptop) the
-// schedule starts afresh rather than firing a burst of stale ticks.
+// does not push every later tick back, and a tick missed outright (the machine was busy) is still
+// delivered, one per pass of the event loop so that input and painting go on between them,
+// instead of being lost: the drill counts ticks, so a lost tick would make "2000 ms" last longer.
+// After a long stall (a suspended laptop) the schedule starts afresh rather than catching up.
 #pragma once
 
 #include <algorithm>
@@ -25,16 +25,14 @@ class TickSchedule {
     delivered_ = 0;
   }
 
-  // How many ticks are due by `now` and not yet delivered; they count as delivered.
-  std::int64_t take_due(Clock::time_point now) {
-    std::int64_t missing = (now - start_) / interval_ - delivered_;
-    if (missing > kMostMadeUp) {
-      start_ += interval_ * (missing - 1);
-      missing = 1;
-    }
-    if (missing <= 0) return 0;
-    delivered_ += missing;
-    return missing;
+  // Whether a tick is due by `now` and not yet delivered; if so it counts as delivered. Further
+  // missed ticks stay due, so the next deadline may already have passed.
+  bool take_due(Clock::time_point now) {
+    const std::int64_t missing = (now - start_) / interval_ - delivered_;
+    if (missing <= 0) return false;
+    if (missing > kMostMadeUp) start_ += interval_ * (missing - 1);
+    ++delivered_;
+    return true;
   }
 
   Clock::time_point next_deadline() const { return start_ + interval_ * (delivered_ + 1); }

@@ -28,11 +28,8 @@ Timer::Timer(Window&, std::string name, int interval_ms, bool running)
   QObject::connect(impl_->timer.get(), &QTimer::timeout, [this] {
     Impl& impl = *impl_;
     const std::uint64_t generation = impl.generation;
-    for (auto due = impl.schedule.take_due(TickSchedule::Clock::now()); due > 0; --due) {
-      if (on_tick) on_tick();
-      if (impl.generation != generation) return;  // the handler stopped or restarted its timer
-    }
-    arm(impl);
+    if (impl.schedule.take_due(TickSchedule::Clock::now()) && on_tick) on_tick();
+    if (impl.generation == generation) arm(impl);  // unless the handler stopped or restarted it
   });
   qt::registry().timers.push_back(impl_.get());
   if (running) start();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/tick_schedule.h"
 #include "platform/win32/dpi.h"
 
 namespace lv::ui {
@@ -59,10 +60,8 @@ struct Timer::Impl {
   int interval_ms = 0;
   bool running = false;
   HANDLE waitable = nullptr;
-  // The schedule, in 100 ns units of the performance counter: tick n is due at start + n *
-  // interval.
-  long long start = 0;
-  long long next = 1;
+  TickSchedule schedule;
+  unsigned generation = 0;  // changes at every start and stop
 };
 
 }  // namespace lv::ui

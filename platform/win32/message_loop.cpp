@@ -33,8 +33,11 @@ void dispatch(MSG& msg) {
 }  // namespace
 
 void run_until(const std::function<bool()>& done) {
+  // A due tick goes first, then one message, so that ticks a busy moment held back and input
+  // take turns.
   while (!program().ended && !done()) {
-    if (run_next_tick(0)) continue;
+    const bool ticked = run_next_tick(0);
+    if (program().ended || done()) return;
     MSG msg;
     if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
@@ -44,7 +47,7 @@ void run_until(const std::function<bool()>& done) {
       dispatch(msg);
       continue;
     }
-    run_next_tick(INFINITE);
+    if (!ticked) run_next_tick(INFINITE);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "platform/win32/program.h"
@@ -13,22 +15,6 @@
 namespace lv::win32 {
 
 namespace {
-
-constexpr long long kUnitsPerSecond = 10'000'000;  // 100 ns, the unit of waitable timers
-constexpr long long kUnitsPerMillisecond = kUnitsPerSecond / 1000;
-
-// The performance counter in 100 ns units: steady, unlike the system time.
-long long now() {
-  static const long long frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value.QuadPart;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return count.QuadPart / frequency * kUnitsPerSecond +
-         count.QuadPart % frequency * kUnitsPerSecond / frequency;
-}
 
 // The system timer at 1 ms for the rest of the run, for ordinary waitable timers.
 struct OneMillisecondPeriod {
@@ -43,22 +29,24 @@ bool ticking(const ui::Timer::Impl& timer) {
 }
 
 // Arms the waitable timer for the schedule's next deadline. The due time is given relative to
-// now, from the steady counter: an absolute due time would follow changes of the system time.
+// now, in 100 ns units, from the steady clock: an absolute due time would follow changes of the
+// system time.
 void arm(ui::Timer::Impl& timer) {
-  const long long wait =
-      timer.start + timer.next * timer.interval_ms * kUnitsPerMillisecond - now();
+  using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
+  const auto wait =
+      std::chrono::ceil<Units>(timer.schedule.next_deadline() - ui::TickSchedule::Clock::now());
   LARGE_INTEGER due;
-  due.QuadPart = -(wait > 0 ? wait : 1);
+  due.QuadPart = -std::max<long long>(wait.count(), 1);
   SetWaitableTimer(timer.waitable, &due, 0, nullptr, nullptr, FALSE);
 }
 
+// Delivers a tick that is due, then arms for the next deadline, which has already passed when a
+// busy moment held ticks back.
 void run_tick(ui::Timer::Impl& timer) {
   if (!ticking(timer)) return;
-  // Ticks that are already late are skipped, not made up.
-  const long long period = timer.interval_ms * kUnitsPerMillisecond;
-  timer.next = (now() - timer.start) / period + 1;
-  arm(timer);
-  run_handler(timer.owner->on_tick);
+  const unsigned generation = timer.generation;
+  if (timer.schedule.take_due(ui::TickSchedule::Clock::now())) run_handler(timer.owner->on_tick);
+  if (timer.generation == generation) arm(timer);  // unless the handler stopped or restarted it
 }
 
 }  // namespace
@@ -84,12 +72,14 @@ HANDLE make_waitable_timer() {
 }
 
 void start_ticks(ui::Timer::Impl& timer) {
-  timer.start = now();
-  timer.next = 1;
+  ++timer.generation;
+  timer.schedule.start(ui::TickSchedule::Clock::now(),
+                       std::chrono::milliseconds(timer.interval_ms));
   if (ticking(timer)) arm(timer);
 }
 
 void stop_ticks(ui::Timer::Impl& timer) {
+  ++timer.generation;
   timer.running = false;
   CancelWaitableTimer(timer.waitable);
 }

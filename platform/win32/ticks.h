@@ -1,7 +1,8 @@
 // Timer ticks that come on time. A plain SetTimer of 10 ms ticks every 15.6 ms on Windows, so
 // each Timer has a waitable timer of its own, armed for the next deadline of a fixed schedule
-// (start + n * interval). A late tick is not made up: the next one keeps to the schedule. The
-// message loops wait on these timers together with the message queue and run the handlers.
+// (start + n * interval, see platform/tick_schedule.h): a late tick does not push later ones
+// back, and ticks a busy moment held back come as soon as the thread runs again. The message
+// loops wait on these timers together with the message queue and run the handlers.
 #pragma once
 
 #include <windows.h>

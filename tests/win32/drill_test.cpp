@@ -14,11 +14,6 @@
 namespace lv::test {
 namespace {
 
-std::vector<Script::Step> with_pause(std::vector<Script::Step> steps, int ticks) {
-  steps.insert(steps.end(), static_cast<std::size_t>(ticks), [] {});
-  return steps;
-}
-
 struct Drill : testing::Test {
   ~Drill() override { forms::unload_all(); }
 };
@@ -69,47 +64,48 @@ TEST_F(Drill, SettingsWindowLooksAsDesignedAndTabsThroughItsFields) {
 }
 
 TEST_F(Drill, StartOpensTheExerciseWindowWhereSyllablesComeAndEindeEndsIt) {
-  // The exercise window gets a few ticks to be shown and made active before it is looked at.
-  std::vector<Script::Step> steps = with_pause({[&] { press_alt('s'); }}, 4);
-  const std::vector<Script::Step> exercise = with_pause(
-      {[&] {
-         EXPECT_FALSE(forms::hoofd().window.visible());
-         frm_werk& werk = forms::werk();
-         EXPECT_TRUE(werk.window.visible());
-         EXPECT_EQ(werk.window.caption(), "Lettervonk");
-         EXPECT_EQ(client_size(werk.window).cx, 1016);
-         EXPECT_EQ(client_size(werk.window).cy, 734);
-         EXPECT_EQ(box_of(werk.cmd_exit), (Box{760, 608, 113, 33}));
-         EXPECT_EQ(box_of(werk.txt_string), (Box{352, 288, 225, 97}));
-         EXPECT_EQ(box_of(werk.Picture1), (Box{384, 280, 153, 113}));
-         EXPECT_EQ(box_of(werk.Command2), (Box{904, 504, 81, 33}));
-         EXPECT_EQ(box_of(werk.Label1), (Box{952, 656, 49, 17}));
-         EXPECT_FALSE(werk.txt_string.visible());
-         EXPECT_FALSE(werk.Picture1.visible());
-         EXPECT_TRUE(has_focus(werk.cmd_exit));
-         press(VK_TAB);
-       },
-       [&] {
-         EXPECT_TRUE(has_focus(forms::werk().Command1));  // the hidden picture is passed over
-         press(VK_TAB);
-       },
-       [&] {
-         EXPECT_TRUE(has_focus(forms::werk().Command2));
-         press(VK_TAB);
-       },
-       [&] { EXPECT_TRUE(has_focus(forms::werk().cmd_exit)); }},
-      20);
-  steps.insert(steps.end(), exercise.begin(), exercise.end());
-  // The first syllable shows after a hundred ticks of 10 ms; then "&Einde" ends the run.
-  steps.push_back([&] {
-    frm_werk& werk = forms::werk();
-    EXPECT_TRUE(werk.txt_string.visible());
-    EXPECT_GE(werk.txt_string.text().size(), 2u);
-    EXPECT_EQ(werk.Label1.text(), "2000");
-    EXPECT_EQ(werk.Label3.text(), "1");
-    press_alt('e');
+  const auto exercise_window_active = [] {
+    return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit);
+  };
+  Script script({
+      [&] { press_alt('s'); },
+      Script::when(exercise_window_active,
+                   [&] {
+                     EXPECT_FALSE(forms::hoofd().window.visible());
+                     frm_werk& werk = forms::werk();
+                     EXPECT_TRUE(werk.window.visible());
+                     EXPECT_EQ(werk.window.caption(), "Lettervonk");
+                     EXPECT_EQ(client_size(werk.window).cx, 1016);
+                     EXPECT_EQ(client_size(werk.window).cy, 734);
+                     EXPECT_EQ(box_of(werk.cmd_exit), (Box{760, 608, 113, 33}));
+                     EXPECT_EQ(box_of(werk.txt_string), (Box{352, 288, 225, 97}));
+                     EXPECT_EQ(box_of(werk.Picture1), (Box{384, 280, 153, 113}));
+                     EXPECT_EQ(box_of(werk.Command2), (Box{904, 504, 81, 33}));
+                     EXPECT_EQ(box_of(werk.Label1), (Box{952, 656, 49, 17}));
+                     EXPECT_FALSE(werk.txt_string.visible());
+                     EXPECT_FALSE(werk.Picture1.visible());
+                     EXPECT_TRUE(has_focus(werk.cmd_exit));
+                     press(VK_TAB);
+                   }),
+      [&] {
+        EXPECT_TRUE(has_focus(forms::werk().Command1));  // the hidden picture is passed over
+        press(VK_TAB);
+      },
+      [&] {
+        EXPECT_TRUE(has_focus(forms::werk().Command2));
+        press(VK_TAB);
+      },
+      [&] { EXPECT_TRUE(has_focus(forms::werk().cmd_exit)); },
+      // The first syllable shows after a hundred ticks of 10 ms; then "&Einde" ends the run.
+      Script::when([] { return forms::werk().txt_string.visible(); },
+                   [&] {
+                     frm_werk& werk = forms::werk();
+                     EXPECT_GE(werk.txt_string.text().size(), 2u);
+                     EXPECT_EQ(werk.Label1.text(), "2000");
+                     EXPECT_EQ(werk.Label3.text(), "1");
+                     press_alt('e');
+                   }),
   });
-  Script script(std::move(steps));
   Main();
   EXPECT_TRUE(script.finished());
   EXPECT_FALSE(forms::werk().window.visible());
@@ -118,36 +114,36 @@ TEST_F(Drill, StartOpensTheExerciseWindowWhereSyllablesComeAndEindeEndsIt) {
 
 TEST_F(Drill, ABadNumberIsExplainedAndCanBeTypedAgain) {
   std::optional<MessageBoxAnswerer> answerer;
-  Script script({[&] {
-                   type("abc");  // over the selected "2000"
-                   answerer.emplace();
-                   press_alt('s');
-                 },
-                 [&] {
-                   const std::string& text = answerer->text();
-                   EXPECT_NE(text.find("Geef start interval"), std::string::npos) << text;
-                   EXPECT_NE(text.find("abc"), std::string::npos) << text;
-                 },
-                 [&] {
-                   frm_hoofd& hoofd = forms::hoofd();
-                   EXPECT_TRUE(hoofd.window.visible());
-                   EXPECT_TRUE(has_focus(hoofd.txt_start));
-                   DWORD start = 1;
-                   DWORD end = 0;
-                   SendMessageW(handle(hoofd.txt_start), EM_GETSEL,
-                                reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-                   EXPECT_EQ(start, 0u);
-                   EXPECT_EQ(end, 3u);
-                   type("1500");
-                   press_alt('s');
-                 },
-                 [] {},  // the exercise window is shown and made active
-                 [] {},
-                 [&] {
-                   EXPECT_TRUE(forms::werk().window.visible());
-                   EXPECT_EQ(Module1.start_interval, 1500);
-                   press(VK_RETURN);  // "&Einde" has the focus
-                 }});
+  Script script(
+      {[&] {
+         type("abc");  // over the selected "2000"
+         answerer.emplace();
+         press_alt('s');
+       },
+       [&] {
+         const std::string& text = answerer->text();
+         EXPECT_NE(text.find("Geef start interval"), std::string::npos) << text;
+         EXPECT_NE(text.find("abc"), std::string::npos) << text;
+       },
+       [&] {
+         frm_hoofd& hoofd = forms::hoofd();
+         EXPECT_TRUE(hoofd.window.visible());
+         EXPECT_TRUE(has_focus(hoofd.txt_start));
+         DWORD start = 1;
+         DWORD end = 0;
+         SendMessageW(handle(hoofd.txt_start), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                      reinterpret_cast<LPARAM>(&end));
+         EXPECT_EQ(start, 0u);
+         EXPECT_EQ(end, 3u);
+         type("1500");
+         press_alt('s');
+       },
+       Script::when(
+           [] { return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit); },
+           [&] {
+             EXPECT_EQ(Module1.start_interval, 1500);
+             press(VK_RETURN);  // "&Einde" has the focus
+           })});
   Main();
   EXPECT_TRUE(script.finished());
   EXPECT_FALSE(forms::werk().window.visible());

