@@ -82,5 +82,7 @@ def bmp(width, height):
 
 
 if __name__ == "__main__":
+    if len(sys.argv) > 2 or (len(sys.argv) == 2 and sys.argv[1].startswith("-")):
+        sys.exit(f"usage: {sys.argv[0]} [OUTPUT.bmp]\n{__doc__}")
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).with_name("rest_picture.bmp")
     out.write_bytes(bmp(WIDTH, HEIGHT))
