@@ -57,6 +57,16 @@ Timeline expected_timeline(std::int64_t interval, std::int64_t step, int series)
 
 class LongRun : public testing::DrillTest {
  protected:
+  // Runs the started drill for `series` series and compares every show, hide and rest, and the
+  // interval after each rest, with the independent count; the run ends at the floor, `step`.
+  void expect_series_as_counted(std::int64_t interval, std::int64_t step, int series) {
+    const Timeline expected = expected_timeline(interval, step, series);
+    const Timeline seen = observe(series);
+    EXPECT_EQ(seen.events, expected.events);
+    EXPECT_EQ(seen.interval_after_rest, expected.interval_after_rest);
+    EXPECT_EQ(seen.interval_after_rest.back(), step);
+  }
+
   Timeline observe(int series) {
     Timeline seen;
     bool shown = false;
@@ -80,20 +90,12 @@ class LongRun : public testing::DrillTest {
 
 TEST_F(LongRun, FromAThousandDownToTheFloorAndOn) {
   start("1000", "100");
-  const Timeline expected = expected_timeline(1000, 100, 33);
-  const Timeline seen = observe(33);
-  EXPECT_EQ(seen.events, expected.events);
-  EXPECT_EQ(seen.interval_after_rest, expected.interval_after_rest);
-  EXPECT_EQ(seen.interval_after_rest.back(), 100);
+  expect_series_as_counted(1000, 100, 33);
 }
 
 TEST_F(LongRun, AnOddIntervalWithAStepThatOvershootsTheFloor) {
   start("2345", "250");
-  const Timeline expected = expected_timeline(2345, 250, 30);
-  const Timeline seen = observe(30);
-  EXPECT_EQ(seen.events, expected.events);
-  EXPECT_EQ(seen.interval_after_rest, expected.interval_after_rest);
-  EXPECT_EQ(seen.interval_after_rest.back(), 250);
+  expect_series_as_counted(2345, 250, 30);
 }
 
 }  // namespace

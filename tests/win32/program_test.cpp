@@ -45,6 +45,14 @@ class Program : public testing::Test {
     return static_cast<long>(code);
   }
 
+  // Presses "&Start" in the settings window; the exercise window it opens.
+  HWND start_exercise() {
+    const HWND settings = shown_window(L"Form1");
+    if (!settings) return nullptr;
+    press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
+    return shown_window(L"Lettervonk");
+  }
+
   static void press_alt(HWND target, char letter) {
     PostMessageW(target, WM_SYSCHAR, static_cast<WPARAM>(letter), (1 << 29) | 1);
   }
@@ -71,10 +79,7 @@ TEST_F(Program, ClosingTheSettingsWindowEndsIt) {
 
 TEST_F(Program, EindeInTheExerciseWindowEndsIt) {
   ASSERT_TRUE(started_);
-  const HWND settings = shown_window(L"Form1");
-  ASSERT_TRUE(settings);
-  press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
-  const HWND exercise = shown_window(L"Lettervonk");
+  const HWND exercise = start_exercise();
   ASSERT_TRUE(exercise);
   const HWND einde = FindWindowExW(exercise, nullptr, L"Button", L"&Einde");
   ASSERT_TRUE(einde);
@@ -84,10 +89,7 @@ TEST_F(Program, EindeInTheExerciseWindowEndsIt) {
 
 TEST_F(Program, ClosingTheExerciseWindowEndsIt) {
   ASSERT_TRUE(started_);
-  const HWND settings = shown_window(L"Form1");
-  ASSERT_TRUE(settings);
-  press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
-  const HWND exercise = shown_window(L"Lettervonk");
+  const HWND exercise = start_exercise();
   ASSERT_TRUE(exercise);
   PostMessageW(exercise, WM_CLOSE, 0, 0);
   EXPECT_EQ(exit_code(), 0);
