@@ -20,7 +20,6 @@ struct Window::Impl {
   bool modal = false;
   std::vector<Control*> controls;  // creation order, which is the focus order
   Control* focus = nullptr;
-  Window* self = nullptr;
 };
 
 struct Control::Impl {

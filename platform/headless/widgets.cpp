@@ -32,7 +32,6 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   impl_->caption = std::move(caption);
   impl_->client_size = client_size;
   impl_->background = background;
-  impl_->self = this;
   headless::desktop().windows.push_back(impl_.get());
 }
 
