@@ -153,6 +153,7 @@ void Window::show_modal() {
   auto& program = win32::program();
   if (program.ended) return;
   const HWND hwnd = impl_->hwnd;
+  const HWND previously_active = GetActiveWindow();
   // Every other window of the program waits while this one is shown.
   std::vector<HWND> disabled;
   for (const Impl* other : program.windows) {
@@ -171,6 +172,11 @@ void Window::show_modal() {
   win32::run_until([hwnd] { return !IsWindowVisible(hwnd); });
   for (const HWND other : disabled) {
     if (win32::is_program_window(other)) EnableWindow(other, TRUE);
+  }
+  // The window that had the keyboard before gets it back, as a dialog box's owner does.
+  if (!program.ended && win32::is_program_window(previously_active) &&
+      IsWindowVisible(previously_active)) {
+    SetForegroundWindow(previously_active);
   }
 }
 

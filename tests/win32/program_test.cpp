@@ -27,19 +27,46 @@ class Program : public testing::Test {
     CloseHandle(process_.hProcess);
   }
 
-  // The program's window with this caption, once it is shown.
+  // The started program's window with this caption, once it is shown. Windows of any other
+  // process, another test's program among them, are passed over.
   HWND shown_window(const wchar_t* caption) {
-    for (int waited = 0; waited < 30'000; waited += 50) {
-      const HWND window = FindWindowW(win32::kWindowClass, caption);
-      if (window && IsWindowVisible(window)) return window;
+    for (int waited = 0; waited < 60'000; waited += 50) {
+      if (const HWND window = own_window(caption)) return window;
       Sleep(50);
     }
     return nullptr;
   }
 
+  HWND own_window(const wchar_t* caption) const {
+    struct Search {
+      DWORD process;
+      const wchar_t* caption;
+      HWND found;
+    } search{process_.dwProcessId, caption, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM parameter) {
+          auto& wanted = *reinterpret_cast<Search*>(parameter);
+          DWORD process = 0;
+          GetWindowThreadProcessId(hwnd, &process);
+          wchar_t text[64] = {};
+          wchar_t window_class[64] = {};
+          GetWindowTextW(hwnd, text, 64);
+          GetClassNameW(hwnd, window_class, 64);
+          if (process != wanted.process || !IsWindowVisible(hwnd) ||
+              lstrcmpW(text, wanted.caption) != 0 ||
+              lstrcmpW(window_class, win32::kWindowClass) != 0) {
+            return TRUE;
+          }
+          wanted.found = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
   // Waits for the program to end; its exit code, or -1 when it goes on running.
   long exit_code() {
-    if (WaitForSingleObject(process_.hProcess, 15'000) != WAIT_OBJECT_0) return -1;
+    if (WaitForSingleObject(process_.hProcess, 60'000) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return static_cast<long>(code);
