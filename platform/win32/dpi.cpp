@@ -1,5 +1,6 @@
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/creation.h"
 #include "platform/win32/text.h"
 
 namespace lv::win32 {
@@ -33,7 +34,7 @@ std::wstring chosen_face(HFONT font) {
 
 FontHandle message_font(UINT dpi) {
   const LOGFONTW font = message_logfont(dpi);
-  return FontHandle(CreateFontIndirectW(&font));
+  return FontHandle(made(CreateFontIndirectW(&font), "het lettertype"));
 }
 
 FontHandle make_font(const ui::Font& font, UINT dpi) {
@@ -45,12 +46,12 @@ FontHandle make_font(const ui::Font& font, UINT dpi) {
   wanted.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
   const std::wstring face = widen(font.face).substr(0, LF_FACESIZE - 1);
   face.copy(wanted.lfFaceName, face.size());
-  FontHandle made(CreateFontIndirectW(&wanted));
-  if (lstrcmpiW(chosen_face(made.get()).c_str(), face.c_str()) == 0) return made;
+  FontHandle asked(made(CreateFontIndirectW(&wanted), "het lettertype"));
+  if (lstrcmpiW(chosen_face(asked.get()).c_str(), face.c_str()) == 0) return asked;
 
   const LOGFONTW fallback = message_logfont(dpi);
   std::copy(std::begin(fallback.lfFaceName), std::end(fallback.lfFaceName), wanted.lfFaceName);
-  return FontHandle(CreateFontIndirectW(&wanted));
+  return FontHandle(made(CreateFontIndirectW(&wanted), "het lettertype"));
 }
 
 }  // namespace lv::win32

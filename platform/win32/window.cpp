@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/win32/creation.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
@@ -131,9 +132,11 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   impl_->name = std::move(name);
   impl_->client_size = client_size;
   impl_->background = background;
-  impl_->hwnd = CreateWindowExW(kExStyle, win32::kWindowClass, win32::widen(caption).c_str(),
-                                kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), impl_.get());
+  impl_->hwnd = win32::made(
+      CreateWindowExW(kExStyle, win32::kWindowClass, win32::widen(caption).c_str(), kStyle,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                      GetModuleHandleW(nullptr), impl_.get()),
+      "het venster");
   impl_->dpi = GetDpiForWindow(impl_->hwnd);
   impl_->font = win32::message_font(impl_->dpi);
   const SIZE size = frame_size(*impl_);
@@ -205,7 +208,7 @@ void register_window_class() {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hIcon = LoadIconW(window_class.hInstance, L"LETTERVONK");
   window_class.lpszClassName = kWindowClass;
-  RegisterClassExW(&window_class);
+  made(RegisterClassExW(&window_class), "de vensterklasse");
 }
 
 }  // namespace lv::win32
