@@ -37,6 +37,13 @@ void when_shown(std::function<void()> user) {
   });
 }
 
+// Enter, unmarked as a repeat, at a moment of the window system's clock.
+void send_key(QWindow* window, QEvent::Type type, quint64 moment) {
+  QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier);
+  key.setTimestamp(moment);
+  QCoreApplication::sendEvent(window, &key);
+}
+
 // A user who acts whenever `act` finds something to do, looking every 20 ms.
 class Poll {
  public:
@@ -138,11 +145,18 @@ class QtNextDrillTest : public QObject {
       widget(hoofd.cmd_start)->setFocus(Qt::TabFocusReason);
       when_shown([&] {
         QWindow* exercise = widget(lv::forms::werk().window)->windowHandle();
-        // The keyboard repeats the held key; under X, Qt marks only some repeats as such.
+        // The keyboard repeats the held key, and Qt under X marks only some repeats as such:
+        // presses without a release, and releases each followed by a press at the same moment.
         for (int i = 0; i < 3; ++i) QTest::keyPress(exercise, Qt::Key_Return);
-        QTest::keyRelease(exercise, Qt::Key_Return);
+        for (quint64 moment = 1'000'000; moment < 1'000'003; ++moment) {
+          send_key(exercise, QEvent::KeyRelease, moment);
+          send_key(exercise, QEvent::KeyPress, moment);
+        }
+        send_key(exercise, QEvent::KeyRelease, 1'000'010);
         still_running = lv::forms::werk().window.visible() && !lv::qt::program_ended();
-        QTest::keyClick(exercise, Qt::Key_Return);  // a press of its own still ends it
+        // A press of its own, a moment after the release, still ends it. (QTest gives all its
+        // keys one moment, so this one is sent with a clock of its own.)
+        send_key(exercise, QEvent::KeyPress, 1'000'200);
       });
       QTest::keyPress(widget(hoofd.window)->windowHandle(), Qt::Key_Return);
     });
