@@ -11,6 +11,11 @@ class frm_werk {
  public:
   frm_werk();
 
+  // Sets the window up for a fresh drill, as a first "&Start" finds it: counters back at their
+  // starting values, the readings empty, nothing in the middle, a first syllable drawn and the
+  // pacing timer ticking.
+  void begin_drill();
+
   // Positions and sizes in twips; creation order is the focus order.
   ui::Window window{"frm_werk", "Lettervonk", {0, 0, 15240, 11010}, ui::Background::active_border};
   ui::Button cmd_exit{window, "cmd_exit", {11400, 9120, 1695, 495}, "&Einde"};
@@ -23,13 +28,14 @@ class frm_werk {
   ui::Label Label5{window, "Label5", {13560, 9840, 375, 255}, "tijd"};
   ui::Button Command1{window, "Command1", {13560, 8280, 1215, 495}, "versnel        100 msec"};
   ui::Button Command2{window, "Command2", {13560, 7560, 1215, 495}, "vertraag      100 msec"};
-  ui::Timer Timer1{window, "Timer1", 10, true};     // pacing
+  ui::Timer Timer1{window, "Timer1", 10, false};    // pacing, started by each drill
   ui::Timer Timer2{window, "Timer2", 3500, false};  // rest
 
  private:
   // Draws the next syllable into txt_string, shown or not.
   void Form_Load();
   void cmd_exit_Click();
+  void Form_Close();
 
   // Pacing and the series cycle.
   void Timer1_Timer();

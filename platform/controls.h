@@ -7,7 +7,7 @@
 // Geometry is given in twips (1/1440 inch), relative to the window's client area. A backend turns
 // twips into pixels at 15 twips to the pixel at 96 DPI, scaled to the display's real DPI.
 // Focus order is creation order: buttons, edit fields and shown picture boxes take focus, static
-// texts never do. When a window is shown, the first control that takes focus gets it.
+// texts never do. When show_modal shows a window, the first control that takes focus gets it.
 #pragma once
 
 #include <cstdint>
@@ -54,10 +54,15 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  // Shows the window centred on the screen and waits until it is hidden, closed or the program
-  // ends; handlers of this and other windows run meanwhile. (The headless backend returns at once:
-  // there the test plays the event loop.)
+  // Shows the window centred on the screen and waits until it is no longer shown or the program
+  // ends; handlers of this and other windows run meanwhile. The wait looks again whenever control
+  // comes back to it: a window hidden and brought back with show_again before then keeps it
+  // waiting, so a window can come and go any number of times without a deeper wait. (The headless
+  // backend returns at once: there the test plays the event loop.)
   void show_modal();
+  // Brings back a window hidden while its show_modal still waits, as it was left (same place, same
+  // texts, the focus where it was), in front and active. Does nothing once the program has ended.
+  void show_again();
   void hide();
   bool visible() const;
   std::string caption() const;
@@ -65,6 +70,10 @@ class Window {
 
   // Runs when the user closes the window through its title bar. Left empty, closing hides it.
   std::function<void()> on_close;
+
+  // While this window is shown, the screen stays on: no screen saver, no display power-saving.
+  // Where the system offers no way to ask for that, nothing changes.
+  void keep_screen_on_while_shown();
 
   struct Impl;
   Impl& impl() const { return *impl_; }
@@ -103,7 +112,9 @@ class Label : public Control {
   void set_alignment(Align align);
 };
 
-// Single-line edit field. Enter and Escape in it do nothing.
+// Single-line edit field. Enter and Escape in it do nothing. It holds any text that can be typed
+// or pasted into it, never cutting one short. Assistive technology names it after the static text
+// created just before it.
 class EditField : public Control {
  public:
   EditField(Window& window, std::string name, Twips place);
@@ -113,8 +124,10 @@ class EditField : public Control {
   void focus_with_text_selected();
 };
 
-// Push button. An "&" in the caption marks its Alt mnemonic. There is no default and no cancel
-// button: Space or Enter press the focused button only.
+// Push button. An "&" in the caption marks its Alt mnemonic; the letter alone presses nothing.
+// There is no default and no cancel button: Space or Enter press the focused button only, and
+// only when the key went down while the button's window was active; the repeats of a held key
+// press nothing, so a key held from one window on into the next does nothing there.
 class Button : public Control {
  public:
   Button(Window& window, std::string name, Twips place, std::string caption);

@@ -29,7 +29,9 @@ void frm_hoofd::cmd_start_Click() {
   Module1.start_interval = *start;
   Module1.speed_step = *speed;
   window.hide();
-  forms::werk().window.show_modal();
+  frm_werk& werk = forms::werk();
+  werk.begin_drill();
+  werk.window.show_modal();
 }
 
 void frm_hoofd::cmd_exit_Click() {

@@ -18,6 +18,7 @@ struct Window::Impl {
   Background background;
   bool visible = false;
   bool modal = false;
+  bool keeps_screen_on = false;
   std::vector<Control*> controls;  // creation order, which is the focus order
   Control* focus = nullptr;
 };

@@ -34,7 +34,8 @@ const ui::Control* focused();  // in the window on top; null when nothing has th
 // What the program showed and did.
 std::vector<std::string> take_messages();  // error messages shown since the last call
 bool program_ended();
-bool modal(const ui::Window& window);  // shown with show_modal and not hidden since
+bool modal(const ui::Window& window);  // shown by show_modal or show_again, not hidden since
+bool screen_kept_on();                 // a window that keeps the screen on is shown
 bool text_selected(
     const ui::EditField& field);  // all of its text, as focus_with_text_selected does
 

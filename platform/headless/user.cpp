@@ -138,6 +138,12 @@ const ui::Control* focused() {
 bool modal(const ui::Window& window) {
   return window.impl().modal;
 }
+bool screen_kept_on() {
+  const auto& windows = desktop().windows;
+  return std::any_of(windows.begin(), windows.end(), [](const ui::Window::Impl* window) {
+    return window->visible && window->keeps_screen_on;
+  });
+}
 bool text_selected(const ui::EditField& field) {
   return field.impl().text_selected && focused() == &field;
 }

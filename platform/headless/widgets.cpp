@@ -50,6 +50,20 @@ void Window::show_modal() {
   headless::refocus(*impl_);
 }
 
+void Window::show_again() {
+  if (headless::desktop().ended) return;
+  auto& windows = headless::desktop().windows;
+  erase_from(windows, impl_.get());
+  windows.push_back(impl_.get());
+  impl_->visible = true;
+  impl_->modal = true;
+  headless::refocus(*impl_);
+}
+
+void Window::keep_screen_on_while_shown() {
+  impl_->keeps_screen_on = true;
+}
+
 void Window::hide() {
   impl_->visible = false;
   impl_->modal = false;

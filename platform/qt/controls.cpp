@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QStyle>
+#include <limits>
 
 #include "platform/qt/qt_widgets.h"
 
@@ -84,8 +85,20 @@ QLabel* new_label(ui::Window& window, const std::string& text) {
 }
 
 QLineEdit* new_line_edit(ui::Window& window) {
-  auto* edit = new QLineEdit(parent_of(window));
+  QWidget* parent = parent_of(window);
+  auto* edit = new QLineEdit(parent);
   edit->setFrame(true);
+  // Qt's default limit of 32767 characters would cut a long paste silently and leave the tail,
+  // say "20" of "...2000", to be read as the number.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  // Screen readers name the field after the static text created just before it.
+  const QObjectList& made = parent->children();
+  for (auto it = made.rbegin(); it != made.rend(); ++it) {
+    if (*it == edit || !(*it)->isWidgetType()) continue;
+    auto* label = qobject_cast<QLabel*>(*it);
+    if (label && label->pixmap().isNull()) label->setBuddy(edit);
+    break;
+  }
   return edit;
 }
 

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/qt/key_presses.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_widgets.h"
+#include "platform/qt/translations.h"
 
 namespace lv::qt {
 
@@ -44,6 +46,8 @@ std::unique_ptr<QApplication> application;
 
 Toolkit::Toolkit(int& argc, char** argv) {
   application = std::make_unique<QApplication>(argc, argv);
+  qt::load_translations(*application);
+  qt::keep_keys_where_pressed(*application);
   // Hiding the settings window for the exercise window must not end the program.
   QApplication::setQuitOnLastWindowClosed(false);
   // The layouts are measured in twips for the Windows dialog font, 8 point; the Linux desktops'

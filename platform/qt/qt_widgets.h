@@ -23,15 +23,17 @@ inline QRect pixels(const ui::Twips& place) {
   return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
 }
 
-// A top-level window that reports its title-bar close to the drill and ends its modal showing
-// when it is hidden.
+// A top-level window that reports its title-bar close to the drill, ends its modal showing
+// when it is hidden, and keeps the screen on while it is shown if asked to.
 class FormWidget : public QWidget {
  public:
   explicit FormWidget(ui::Window& owner) : owner_(owner) {}
   QEventLoop* modal_loop = nullptr;
+  bool keeps_screen_on = false;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:

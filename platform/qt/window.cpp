@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_widgets.h"
+#include "platform/qt/screen_saver.h"
 
 namespace lv::qt {
 
@@ -16,9 +17,17 @@ void FormWidget::closeEvent(QCloseEvent* event) {
   }
 }
 
+void FormWidget::showEvent(QShowEvent* event) {
+  if (!event->spontaneous() && keeps_screen_on) hold_screen_on();
+  QWidget::showEvent(event);
+}
+
 void FormWidget::hideEvent(QHideEvent* event) {
   // A minimised window is hidden by the window system, spontaneously; it is still shown.
-  if (!event->spontaneous() && modal_loop) modal_loop->quit();
+  if (!event->spontaneous()) {
+    if (modal_loop) modal_loop->quit();
+    if (keeps_screen_on) release_screen();
+  }
   QWidget::hideEvent(event);
 }
 
@@ -78,8 +87,25 @@ void Window::show_modal() {
   centre_on_screen(widget);  // again, now that the frame around it is known
   widget.activateWindow();
   focus_first_control(widget);
-  loop.exec();
+  // Hiding the window quits the loop; if a handler has shown it again by the time the loop
+  // returns, the wait goes on at the same depth.
+  do {
+    loop.exec();
+  } while (!qt::registry().ended && widget.isVisible());
   widget.modal_loop = nullptr;
+}
+
+void Window::show_again() {
+  if (qt::registry().ended) return;
+  QWidget& widget = *impl_->widget;
+  widget.show();
+  widget.raise();
+  widget.activateWindow();
+}
+
+void Window::keep_screen_on_while_shown() {
+  impl_->widget->keeps_screen_on = true;
+  if (impl_->widget->isVisible()) qt::hold_screen_on();
 }
 
 void Window::hide() {

@@ -151,7 +151,11 @@ void Label::set_alignment(Align align) {
 }
 
 EditField::EditField(Window& window, std::string name, Twips place)
-    : Control(win32::make_control(window, Impl::Kind::edit, std::move(name), place, "", true)) {}
+    : Control(win32::make_control(window, Impl::Kind::edit, std::move(name), place, "", true)) {
+  // Zero lifts the edit control's default limit, which would cut a long paste short silently
+  // and leave the rest to be read as the number.
+  SendMessageW(impl().hwnd, EM_SETLIMITTEXT, 0, 0);
+}
 
 void EditField::set_text(const std::string& text) {
   SetWindowTextW(impl().hwnd, win32::widen(text).c_str());

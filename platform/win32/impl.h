@@ -26,6 +26,7 @@ struct Window::Impl {
   win32::FontHandle font;  // the message font at dpi, for every control without its own
   std::vector<Control::Impl*> controls;  // in creation order, which is the focus order
   HWND focus_before_deactivation = nullptr;
+  bool keeps_screen_on = false;
 
   // Places and fonts of every control at dpi.
   void lay_out();

@@ -79,6 +79,12 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
         ShowWindow(hwnd, SW_HIDE);
       }
       return 0;
+    case WM_SHOWWINDOW:
+      // lparam is zero for ShowWindow's own showing and hiding; minimising leaves it shown.
+      if (window->keeps_screen_on && lparam == 0) {
+        SetThreadExecutionState(wparam ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
+      }
+      return DefWindowProcW(hwnd, message, wparam, lparam);
     case WM_ACTIVATE:
       // Like a dialog box, the window gets its focused control back when it is active again.
       if (LOWORD(wparam) == WA_INACTIVE) {
@@ -172,6 +178,8 @@ void Window::show_modal() {
   ShowWindow(hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd);
   impl_->focus_first();
+  // Looked at afresh each time control comes back to the loop: hidden and shown again by a
+  // handler meanwhile, the window is still being shown, at the same depth.
   win32::run_until([hwnd] { return !IsWindowVisible(hwnd); });
   for (const HWND other : disabled) {
     if (win32::is_program_window(other)) EnableWindow(other, TRUE);
@@ -181,6 +189,19 @@ void Window::show_modal() {
       IsWindowVisible(previously_active)) {
     SetForegroundWindow(previously_active);
   }
+}
+
+void Window::show_again() {
+  if (win32::program().ended) return;
+  // The window shown after this one made it wait; it is in front again now.
+  EnableWindow(impl_->hwnd, TRUE);
+  ShowWindow(impl_->hwnd, SW_SHOW);
+  SetForegroundWindow(impl_->hwnd);
+}
+
+void Window::keep_screen_on_while_shown() {
+  impl_->keeps_screen_on = true;
+  if (IsWindowVisible(impl_->hwnd)) SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
 }
 
 void Window::hide() {

@@ -138,13 +138,5 @@ TEST_F(ExerciseWindowTest, EindeDuringARestEndsTheProgramToo) {
   EXPECT_FALSE(werk().Timer2.running());
 }
 
-TEST_F(ExerciseWindowTest, ClosingTheWindowEndsTheProgramAsEindeDoes) {
-  headless::close(werk().window);
-  EXPECT_TRUE(headless::program_ended());
-  EXPECT_FALSE(werk().window.visible());
-  EXPECT_FALSE(hoofd().window.visible());
-  EXPECT_FALSE(werk().Timer1.running());
-}
-
 }  // namespace
 }  // namespace lv

@@ -54,6 +54,10 @@ HWND ChildProcess::window_now(const wchar_t* window_class, const wchar_t* captio
   return search.found;
 }
 
+bool ChildProcess::running() const {
+  return started_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
 long ChildProcess::exit_code() const {
   if (WaitForSingleObject(process_.hProcess, 60'000) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;

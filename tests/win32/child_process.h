@@ -16,6 +16,7 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return started_; }
+  bool running() const;
 
   // Its shown top-level window of this class and caption, waiting up to a minute for one.
   HWND shown_window(const wchar_t* window_class, const wchar_t* caption) const;

@@ -1,5 +1,8 @@
 // The drill's own windows on Win32: what the user sees and does, from "&Start" to "&Einde".
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <oleacc.h>
 
 #include <optional>
 
@@ -147,6 +150,60 @@ TEST_F(Drill, ABadNumberIsExplainedAndCanBeTypedAgain) {
   Main();
   EXPECT_TRUE(script.finished());
   EXPECT_FALSE(forms::werk().window.visible());
+}
+
+TEST_F(Drill, ALongPasteIsReadWholeNeverWhatIsLeftAfterACut) {
+  const std::string pasted = std::string(32'765, ' ') + "2000";
+  Script script({[&] {
+                   paste(pasted);  // over the selected "2000"
+                 },
+                 [&] {
+                   EXPECT_EQ(forms::hoofd().txt_start.text().size(), pasted.size());
+                   press_alt('s');
+                 },
+                 Script::when([] { return forms::werk().window.visible(); },
+                              [] {
+                                EXPECT_EQ(Module1.start_interval, 2000);
+                                press_alt('e');
+                              })});
+  Main();
+  EXPECT_TRUE(script.finished());
+}
+
+// The screen reader's name of an edit field, or nothing where the accessibility API gives none.
+std::optional<std::string> accessible_name(HWND field) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return std::nullopt;
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const HRESULT got = accessible->get_accName(self, &name);
+  accessible->Release();
+  if (got != S_OK || !name) return std::nullopt;
+  const std::wstring wide(name, SysStringLen(name));
+  SysFreeString(name);
+  return std::string(wide.begin(), wide.end());
+}
+
+TEST_F(Drill, EditFieldsAreNamedAfterTheLabelsBesideThem) {
+  std::optional<std::string> start_name;
+  std::optional<std::string> speed_name;
+  Script script({[&] {
+    start_name = accessible_name(handle(forms::hoofd().txt_start));
+    speed_name = accessible_name(handle(forms::hoofd().txt_speed));
+    forms::hoofd().window.hide();
+  }});
+  Main();
+  if (!start_name || *start_name == "2000") {
+    GTEST_SKIP() << "this system's accessibility API names an edit field by its own text";
+  }
+  EXPECT_EQ(start_name, "Geef start interval");
+  EXPECT_EQ(speed_name, "Geef versnelling");
 }
 
 }  // namespace

@@ -102,5 +102,25 @@ TEST(Keyboard, AltWithTheMarkedLetterPressesItsButtonFromAnywhere) {
   EXPECT_EQ(test.second_clicks, 1);
 }
 
+TEST(Keyboard, ABareLetterPressesNoButtonOnlyAltWithItDoes) {
+  TestWindow test;
+  Script script({[&] { press(VK_TAB); },
+                 [&] {
+                   ASSERT_TRUE(has_focus(test.first));
+                   type("tTeE");
+                 },
+                 [&] {
+                   EXPECT_EQ(test.first_clicks, 0);
+                   EXPECT_EQ(test.second_clicks, 0);
+                   press_alt('t');
+                 },
+                 [&] {
+                   EXPECT_EQ(test.second_clicks, 1);
+                   test.window.hide();
+                 }});
+  test.window.show_modal();
+  EXPECT_TRUE(script.finished());
+}
+
 }  // namespace
 }  // namespace lv::test

@@ -58,11 +58,17 @@ TEST_F(Program, EindeInTheExerciseWindowEndsIt) {
   EXPECT_EQ(exit_code(), 0);
 }
 
-TEST_F(Program, ClosingTheExerciseWindowEndsIt) {
+TEST_F(Program, ClosingTheExerciseWindowBringsBackTheSettingsAndTheProgramGoesOn) {
   ASSERT_TRUE(started());
-  const HWND exercise = start_exercise();
-  ASSERT_TRUE(exercise);
-  PostMessageW(exercise, WM_CLOSE, 0, 0);
+  for (int drill = 0; drill < 2; ++drill) {
+    const HWND exercise = start_exercise();
+    ASSERT_TRUE(exercise);
+    PostMessageW(exercise, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(shown_window(L"Form1"));
+    EXPECT_FALSE(IsWindowVisible(exercise));
+  }
+  EXPECT_TRUE(program_.running());
+  PostMessageW(shown_window(L"Form1"), WM_CLOSE, 0, 0);
   EXPECT_EQ(exit_code(), 0);
 }
 

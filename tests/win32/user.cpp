@@ -1,6 +1,7 @@
 #include "tests/win32/user.h"
 
 #include <chrono>
+#include <cstring>
 
 #include "platform/win32/native.h"
 #include "platform/win32/text.h"
@@ -81,6 +82,33 @@ void press(UINT virtual_key) {
   const HWND target = keyboard_target();
   PostMessageW(target, WM_KEYDOWN, virtual_key, 1);
   PostMessageW(target, WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
+}
+
+void hold(UINT virtual_key) {
+  PostMessageW(keyboard_target(), WM_KEYDOWN, virtual_key, 1);
+}
+
+void repeat(UINT virtual_key, int times) {
+  for (int i = 0; i < times; ++i) {
+    PostMessageW(keyboard_target(), WM_KEYDOWN, virtual_key, (LPARAM{1} << 30) | 1);
+  }
+}
+
+void release(UINT virtual_key) {
+  PostMessageW(keyboard_target(), WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
+}
+
+void paste(const std::string& text) {
+  const std::wstring wide = win32::widen(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
+  GlobalUnlock(memory);
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  PostMessageW(keyboard_target(), WM_PASTE, 0, 0);
 }
 
 void press_alt(char letter) {
