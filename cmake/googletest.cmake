@@ -13,3 +13,21 @@ else()
   find_package(GTest REQUIRED)
 endif()
 include(GoogleTest)
+
+# Registers a GoogleTest program with CTest: natively one entry per test, so a failure names its
+# test; under an emulator (Wine) one entry for the whole program, since every start of the
+# emulator costs seconds. Extra arguments are test properties.
+function(lv_add_gtests target)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target})
+    if(ARGN)
+      set_tests_properties(${target} PROPERTIES ${ARGN})
+    endif()
+  else()
+    set(properties)
+    if(ARGN)
+      set(properties PROPERTIES ${ARGN})
+    endif()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 ${properties})
+  endif()
+endfunction()

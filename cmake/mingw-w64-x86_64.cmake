@@ -19,8 +19,6 @@ set(CMAKE_CXX_FLAGS_INIT "-DUNICODE -D_UNICODE")
 # One self-contained .exe: no compiler runtime DLLs to ship beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# A Wine prefix of the build's own, so a clean machine tests in a fresh one; no Mono or Gecko
-# installer dialogs while it is made, and no debug chatter.
+# A Wine prefix of the build's own, so a clean machine tests in a fresh one.
 set(LV_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(CMAKE_CROSSCOMPILING_EMULATOR
-    env WINEPREFIX=${LV_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine ${LV_WINEPREFIX})

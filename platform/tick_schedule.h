@@ -23,6 +23,7 @@ class TickSchedule {
     start_ = now;
     interval_ = std::max(interval, std::chrono::milliseconds(1));
     delivered_ = 0;
+    dropped_ = 0;
   }
 
   // Whether a tick is due by `now` and not yet delivered; if so it counts as delivered. Further
@@ -30,17 +31,26 @@ class TickSchedule {
   bool take_due(Clock::time_point now) {
     const std::int64_t missing = (now - start_) / interval_ - delivered_;
     if (missing <= 0) return false;
-    if (missing > kMostMadeUp) start_ += interval_ * (missing - 1);
+    if (missing > kMostMadeUp) {
+      start_ += interval_ * (missing - 1);
+      dropped_ += missing - 1;
+    }
     ++delivered_;
     return true;
   }
 
   Clock::time_point next_deadline() const { return start_ + interval_ * (delivered_ + 1); }
 
+  // Since start: ticks delivered, and deadlines given up when the schedule started afresh. Every
+  // deadline that has passed is one or the other, or still due.
+  std::int64_t delivered() const { return delivered_; }
+  std::int64_t dropped() const { return dropped_; }
+
  private:
   Clock::time_point start_{};
   Clock::duration interval_{std::chrono::milliseconds(10)};
   std::int64_t delivered_ = 0;
+  std::int64_t dropped_ = 0;
 };
 
 }  // namespace lv::ui

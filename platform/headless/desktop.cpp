@@ -8,9 +8,11 @@
 
 namespace lv::headless {
 
+// Never destroyed: windows and timers that live in static objects (the forms, a test's own) may
+// be destroyed after any static of this file, and they unregister from the desktop as they go.
 Desktop& desktop() {
-  static Desktop the_desktop;
-  return the_desktop;
+  static Desktop* const the_desktop = new Desktop;
+  return *the_desktop;
 }
 
 void reset() {

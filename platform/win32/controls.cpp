@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/win32/creation.h"
 #include "platform/win32/native.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
@@ -50,9 +51,11 @@ std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::Control:
   const ChildWindow child = child_window(kind);
   const DWORD style = WS_CHILD | child.style | (visible ? WS_VISIBLE : 0);
   const auto id = static_cast<std::uintptr_t>(100 + control->window->controls.size());
-  control->hwnd = CreateWindowExW(child.ex_style, child.window_class, widen(text).c_str(), style, 0,
-                                  0, 0, 0, control->window->hwnd, reinterpret_cast<HMENU>(id),
-                                  GetModuleHandleW(nullptr), nullptr);
+  control->hwnd =
+      made(CreateWindowExW(child.ex_style, child.window_class, widen(text).c_str(), style, 0, 0, 0,
+                           0, control->window->hwnd, reinterpret_cast<HMENU>(id),
+                           GetModuleHandleW(nullptr), nullptr),
+           "een knop, veld of tekst in het venster");
   SetPropW(control->hwnd, kControlProperty, control.get());
   control->window->controls.push_back(control.get());
   control->lay_out();

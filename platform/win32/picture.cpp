@@ -1,3 +1,4 @@
+#include "platform/win32/creation.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_class.h"
@@ -53,7 +54,7 @@ void register_picture_class() {
   picture_class.hInstance = GetModuleHandleW(nullptr);
   picture_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   picture_class.lpszClassName = kPictureClass;
-  RegisterClassExW(&picture_class);
+  made(RegisterClassExW(&picture_class), "de vensterklasse voor het rustplaatje");
 }
 
 }  // namespace lv::win32
@@ -63,9 +64,10 @@ namespace lv::ui {
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
                        bool visible)
     : Control(win32::make_control(window, Impl::Kind::picture, std::move(name), place, "", false)) {
-  impl().picture.reset(
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::widen(picture).c_str(),
-                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  impl().picture.reset(static_cast<HBITMAP>(
+      win32::made(LoadImageW(GetModuleHandleW(nullptr), win32::widen(picture).c_str(), IMAGE_BITMAP,
+                             0, 0, LR_CREATEDIBSECTION),
+                  "het rustplaatje")));
   set_visible(visible);
 }
 

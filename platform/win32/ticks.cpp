@@ -6,6 +6,7 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/win32/creation.h"
 #include "platform/win32/program.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -37,7 +38,7 @@ void arm(ui::Timer::Impl& timer) {
       std::chrono::ceil<Units>(timer.schedule.next_deadline() - ui::TickSchedule::Clock::now());
   LARGE_INTEGER due;
   due.QuadPart = -std::max<long long>(wait.count(), 1);
-  SetWaitableTimer(timer.waitable, &due, 0, nullptr, nullptr, FALSE);
+  made(SetWaitableTimer(timer.waitable, &due, 0, nullptr, nullptr, FALSE), "het tijdsignaal");
 }
 
 // Delivers a tick that is due, then arms for the next deadline, which has already passed when a
@@ -63,12 +64,14 @@ bool high_resolution_timers() {
 }
 
 HANDLE make_waitable_timer() {
+  const char* what = "een timer";
   if (high_resolution_timers()) {
-    return CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                  TIMER_ALL_ACCESS);
+    return made(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                       TIMER_ALL_ACCESS),
+                what);
   }
   static const OneMillisecondPeriod period;
-  return CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+  return made(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS), what);
 }
 
 void start_ticks(ui::Timer::Impl& timer) {
@@ -96,6 +99,8 @@ bool run_next_tick(DWORD timeout_ms) {
   const DWORD count = static_cast<DWORD>(handles.size());
   const DWORD result = MsgWaitForMultipleObjectsEx(count, handles.data(), timeout_ms, QS_ALLINPUT,
                                                    MWMO_INPUTAVAILABLE);
+  // A wait that fails would fail again at once: taken for "no tick", the loop would spin.
+  if (result == WAIT_FAILED) cannot_go_on("Windows kon niet op de timers wachten.");
   if (result >= WAIT_OBJECT_0 + count) return false;
   run_tick(*timers[result - WAIT_OBJECT_0]);
   return true;

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/win32/creation.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
@@ -131,9 +132,11 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   impl_->name = std::move(name);
   impl_->client_size = client_size;
   impl_->background = background;
-  impl_->hwnd = CreateWindowExW(kExStyle, win32::kWindowClass, win32::widen(caption).c_str(),
-                                kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), impl_.get());
+  impl_->hwnd = win32::made(
+      CreateWindowExW(kExStyle, win32::kWindowClass, win32::widen(caption).c_str(), kStyle,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                      GetModuleHandleW(nullptr), impl_.get()),
+      "het venster");
   impl_->dpi = GetDpiForWindow(impl_->hwnd);
   impl_->font = win32::message_font(impl_->dpi);
   const SIZE size = frame_size(*impl_);
@@ -153,6 +156,7 @@ void Window::show_modal() {
   auto& program = win32::program();
   if (program.ended) return;
   const HWND hwnd = impl_->hwnd;
+  const HWND previously_active = GetActiveWindow();
   // Every other window of the program waits while this one is shown.
   std::vector<HWND> disabled;
   for (const Impl* other : program.windows) {
@@ -171,6 +175,11 @@ void Window::show_modal() {
   win32::run_until([hwnd] { return !IsWindowVisible(hwnd); });
   for (const HWND other : disabled) {
     if (win32::is_program_window(other)) EnableWindow(other, TRUE);
+  }
+  // The window that had the keyboard before gets it back, as a dialog box's owner does.
+  if (!program.ended && win32::is_program_window(previously_active) &&
+      IsWindowVisible(previously_active)) {
+    SetForegroundWindow(previously_active);
   }
 }
 
@@ -199,7 +208,7 @@ void register_window_class() {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hIcon = LoadIconW(window_class.hInstance, L"LETTERVONK");
   window_class.lpszClassName = kWindowClass;
-  RegisterClassExW(&window_class);
+  made(RegisterClassExW(&window_class), "de vensterklasse");
 }
 
 }  // namespace lv::win32

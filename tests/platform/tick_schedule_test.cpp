@@ -36,6 +36,7 @@ TEST_F(TickScheduleTest, MissedTicksStayDueUntilDeliveredOneByOne) {
     EXPECT_TRUE(schedule.take_due(at(35))) << tick;
     EXPECT_EQ(schedule.next_deadline(), at(10.0 * (tick + 1)));
   }
+  EXPECT_EQ(schedule.dropped(), 0);
   EXPECT_FALSE(schedule.take_due(at(36)));
   EXPECT_TRUE(schedule.take_due(at(40)));
 }
@@ -43,6 +44,8 @@ TEST_F(TickScheduleTest, MissedTicksStayDueUntilDeliveredOneByOne) {
 TEST_F(TickScheduleTest, AfterALongStallTheScheduleStartsAfresh) {
   EXPECT_TRUE(schedule.take_due(at(10'005)));
   EXPECT_EQ(schedule.next_deadline(), at(10'010));
+  // Of the thousand deadlines passed, one tick is delivered and the rest are given up.
+  EXPECT_EQ(schedule.delivered() + schedule.dropped(), 1000);
   EXPECT_FALSE(schedule.take_due(at(10'006)));
   EXPECT_TRUE(schedule.take_due(at(10'010)));
 }

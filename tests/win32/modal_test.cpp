@@ -11,21 +11,26 @@ namespace {
 TEST(Modal, OtherWindowsWaitWhileOneIsShown) {
   TestWindow first;
   TestWindow second;
-  Script script({[&] { second.window.show_modal(); }});
-  ui::Timer check{second.window, "check", 100, true};
-  check.on_tick = [&] {
-    check.stop();
-    EXPECT_FALSE(IsWindowEnabled(handle(first.window)));
-    EXPECT_TRUE(IsWindowEnabled(handle(second.window)));
-    second.window.hide();
-  };
-  ui::Timer after{first.window, "after", 400, true};
-  after.on_tick = [&] {
-    after.stop();
-    EXPECT_TRUE(IsWindowEnabled(handle(first.window)));  // back when the other one is gone
-    first.window.hide();
-  };
+  first.first.on_click = [&] { second.window.show_modal(); };
+  // Alt+T goes to whichever window has the keyboard: only the one shown last may answer it.
+  Script script(
+      {[&] { press_alt('e'); },
+       Script::when([&] { return GetActiveWindow() == handle(second.window); },
+                    [&] {
+                      EXPECT_FALSE(IsWindowEnabled(handle(first.window)));
+                      press_alt('t');
+                    }),
+       Script::when([&] { return second.second_clicks == 1; }, [&] { second.window.hide(); }),
+       Script::when([&] { return GetActiveWindow() == handle(first.window); },
+                    [&] {
+                      EXPECT_TRUE(IsWindowEnabled(handle(first.window)));
+                      press_alt('t');
+                    }),
+       Script::when([&] { return first.second_clicks == 1; }, [&] { first.window.hide(); })});
   first.window.show_modal();
+  EXPECT_TRUE(script.finished());
+  EXPECT_EQ(first.second_clicks, 1);   // only once the other window was gone
+  EXPECT_EQ(second.second_clicks, 1);  // only while it was shown
   EXPECT_FALSE(second.window.visible());
 }
 

@@ -4,46 +4,18 @@
 #include <windows.h>
 
 #include "platform/win32/window_class.h"
+#include "tests/win32/child_process.h"
 
 namespace lv::test {
 namespace {
 
 class Program : public testing::Test {
  protected:
-  Program() {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    wchar_t command[] = L"lettervonk.exe";
-    started_ = CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process_);
+  HWND shown_window(const wchar_t* caption) const {
+    return program_.shown_window(win32::kWindowClass, caption);
   }
-
-  ~Program() override {
-    if (!started_) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 1);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-
-  // The program's window with this caption, once it is shown.
-  HWND shown_window(const wchar_t* caption) {
-    for (int waited = 0; waited < 30'000; waited += 50) {
-      const HWND window = FindWindowW(win32::kWindowClass, caption);
-      if (window && IsWindowVisible(window)) return window;
-      Sleep(50);
-    }
-    return nullptr;
-  }
-
-  // Waits for the program to end; its exit code, or -1 when it goes on running.
-  long exit_code() {
-    if (WaitForSingleObject(process_.hProcess, 15'000) != WAIT_OBJECT_0) return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return static_cast<long>(code);
-  }
+  long exit_code() const { return program_.exit_code(); }
+  bool started() const { return program_.started(); }
 
   // Presses "&Start" in the settings window; the exercise window it opens.
   HWND start_exercise() {
@@ -57,12 +29,11 @@ class Program : public testing::Test {
     PostMessageW(target, WM_SYSCHAR, static_cast<WPARAM>(letter), (1 << 29) | 1);
   }
 
-  BOOL started_ = FALSE;
-  PROCESS_INFORMATION process_{};
+  ChildProcess program_{L"lettervonk.exe"};
 };
 
 TEST_F(Program, AltEInTheSettingsWindowEndsIt) {
-  ASSERT_TRUE(started_);
+  ASSERT_TRUE(started());
   const HWND settings = shown_window(L"Form1");
   ASSERT_TRUE(settings);
   press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 'e');
@@ -70,7 +41,7 @@ TEST_F(Program, AltEInTheSettingsWindowEndsIt) {
 }
 
 TEST_F(Program, ClosingTheSettingsWindowEndsIt) {
-  ASSERT_TRUE(started_);
+  ASSERT_TRUE(started());
   const HWND settings = shown_window(L"Form1");
   ASSERT_TRUE(settings);
   PostMessageW(settings, WM_CLOSE, 0, 0);
@@ -78,7 +49,7 @@ TEST_F(Program, ClosingTheSettingsWindowEndsIt) {
 }
 
 TEST_F(Program, EindeInTheExerciseWindowEndsIt) {
-  ASSERT_TRUE(started_);
+  ASSERT_TRUE(started());
   const HWND exercise = start_exercise();
   ASSERT_TRUE(exercise);
   const HWND einde = FindWindowExW(exercise, nullptr, L"Button", L"&Einde");
@@ -88,7 +59,7 @@ TEST_F(Program, EindeInTheExerciseWindowEndsIt) {
 }
 
 TEST_F(Program, ClosingTheExerciseWindowEndsIt) {
-  ASSERT_TRUE(started_);
+  ASSERT_TRUE(started());
   const HWND exercise = start_exercise();
   ASSERT_TRUE(exercise);
   PostMessageW(exercise, WM_CLOSE, 0, 0);

@@ -7,7 +7,7 @@ namespace lv::test {
 
 namespace {
 
-constexpr int kMostTicksWaited = 100;  // five seconds
+constexpr int kMostTicksWaited = 400;  // twenty seconds
 
 // Whether keys or messages posted by an earlier step are still waiting in the queue.
 bool input_pending() {

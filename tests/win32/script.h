@@ -2,6 +2,7 @@
 // the steps look at the windows and post keys, which the program's own message loop then
 // handles. A step waits until the keys posted before it have been handled and, if it has a
 // condition, until the condition holds, so ticks that come late or close together do not matter.
+// A step must not show a window modally itself: the script's timer waits until its step returns.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,6 @@
-// Ticks on the user-interface thread, on time, and none from a stopped timer.
+// Ticks on the user-interface thread: never before their deadlines, none lost, none from a stopped
+// timer. On a busy machine any tick may come late; how close they come is the benchmark's to
+// measure, so nothing here waits for a fixed span or bounds how late a tick is.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,66 +15,81 @@ namespace lv::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-double milliseconds_between(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-// Shows the window until done() holds, at most for limit.
-void show_until(ui::Window& window, std::function<bool()> done, std::chrono::milliseconds limit) {
-  const auto give_up = Clock::now() + limit;
+// Shows the window until done() holds, which must happen within a generous time.
+void show_until(ui::Window& window, const std::function<bool()>& done) {
+  const auto give_up = Clock::now() + std::chrono::seconds(60);
+  bool gave_up = false;
   ui::Timer watch{window, "watch", 5, true};
   watch.on_tick = [&] {
-    if (done() || Clock::now() > give_up) window.hide();
+    gave_up = !done() && Clock::now() > give_up;
+    if (gave_up || done()) window.hide();
   };
   window.show_modal();
+  EXPECT_FALSE(gave_up) << "waited a minute in vain";
 }
 
-TEST(Timer, TenMillisecondTicksComeEveryTenMilliseconds) {
+// Deadlines of a timer started at `start` that have passed by now.
+std::int64_t deadlines_passed(Clock::time_point start, milliseconds interval) {
+  return (Clock::now() - start) / interval;
+}
+
+TEST(Timer, TenMillisecondTicksNeverComeBeforeTheirDeadlines) {
   RecordProperty("high_resolution_timers", win32::high_resolution_timers() ? "yes" : "no");
   TestWindow test;
   ui::Timer timer{test.window, "pacing", 10, false};
-  std::vector<Clock::time_point> ticks;
-  timer.on_tick = [&] { ticks.push_back(Clock::now()); };
-  const auto started = Clock::now();
+  int ticks = 0;
+  std::vector<int> early;
+  const auto before_start = Clock::now();
+  timer.on_tick = [&] {
+    ++ticks;
+    const auto now = Clock::now();
+    // The deadline on the timer's own schedule, and the n-th interval after the clock was read
+    // before the start, which is no later.
+    const auto due = timer.impl().schedule.next_deadline() - milliseconds(10);
+    if (now < due || now < before_start + milliseconds(10) * ticks) early.push_back(ticks);
+  };
   timer.start();
-  show_until(
-      test.window, [&] { return ticks.size() == 101; }, std::chrono::seconds(3));
-  ASSERT_EQ(ticks.size(), 101u);
-  // Never before their deadlines. How close they come is the benchmark's to measure.
-  EXPECT_GE(milliseconds_between(started, ticks.front()), 9.0);
-  EXPECT_GE(milliseconds_between(ticks.front(), ticks.back()), 990.0);
+  show_until(test.window, [&] { return ticks >= 100; });
+  EXPECT_EQ(early, std::vector<int>{});
 }
 
 TEST(Timer, TicksHeldBackByABusyHandlerAreDeliveredNotLost) {
   TestWindow test;
-  const auto started = Clock::now();
-  ui::Timer timer{test.window, "pacing", 10, true};
+  ui::Timer timer{test.window, "pacing", 10, false};
   int ticks = 0;
-  double deficit = 0;
+  bool caught_up = false;
+  const auto before_start = Clock::now();
   timer.on_tick = [&] {
-    if (++ticks == 1) std::this_thread::sleep_for(std::chrono::milliseconds(80));
-    if (ticks == 20) deficit = milliseconds_between(started, Clock::now()) / 10 - ticks;
+    // Five deadlines go by while the first tick is handled. Skipped, their ticks would leave the
+    // count behind the deadlines for good; delivered, it catches up.
+    if (++ticks == 1) std::this_thread::sleep_for(milliseconds(50));
+    const std::int64_t accounted = ticks + timer.impl().schedule.dropped();
+    // One more for a deadline passed just now, one for the clock read before the start.
+    if (ticks > 1 && accounted + 2 >= deadlines_passed(before_start, milliseconds(10))) {
+      caught_up = true;
+    }
   };
-  show_until(
-      test.window, [&] { return ticks >= 20; }, std::chrono::seconds(3));
-  ASSERT_GE(ticks, 20);
-  // Seven deadlines went by during the stall. Had their ticks been skipped, twenty ticks would
-  // lag seven or more deadlines behind; delivered, they keep up, but for a late wake-up.
-  EXPECT_LT(deficit, 5.0);
+  timer.start();
+  show_until(test.window, [&] { return caught_up; });
+  EXPECT_TRUE(caught_up);
 }
 
 TEST(Timer, AStoppedTimerTicksNoMore) {
   TestWindow test;
   ui::Timer timer{test.window, "pacing", 10, true};
+  ui::Timer witness{test.window, "witness", 10, false};
   int ticks = 0;
+  int witnessed = 0;
   timer.on_tick = [&] {
-    if (++ticks == 3) timer.stop();
+    if (++ticks == 3) {
+      timer.stop();
+      witness.start();  // thirty of its deadlines are thirty of the stopped timer's
+    }
   };
-  const auto started = Clock::now();
-  show_until(
-      test.window, [&] { return Clock::now() - started > std::chrono::milliseconds(300); },
-      std::chrono::seconds(3));
+  witness.on_tick = [&] { ++witnessed; };
+  show_until(test.window, [&] { return witnessed >= 30; });
   EXPECT_EQ(ticks, 3);
   EXPECT_FALSE(timer.running());
 }
@@ -94,8 +111,7 @@ TEST(Timer, AHandlerCanStartAnotherTimerAndStopItself) {
     rest.stop();
     if (rest_ticks < 3) pacing.start();
   };
-  show_until(
-      test.window, [&] { return rest_ticks == 3; }, std::chrono::seconds(3));
+  show_until(test.window, [&] { return rest_ticks == 3; });
   EXPECT_EQ(pacing_ticks, 3);
   EXPECT_EQ(rest_ticks, 3);
   EXPECT_EQ(rest.interval(), 50);
@@ -107,16 +123,24 @@ TEST(Timer, TicksAlsoComeWhileAnotherWindowIsShownModally) {
   ui::Timer timer{outer.window, "pacing", 10, true};
   int ticks = 0;
   timer.on_tick = [&] { ++ticks; };
-  Script script({[&] { inner.window.show_modal(); }});
-  ui::Timer close_inner{inner.window, "close", 200, true};
-  close_inner.on_tick = [&] {
-    close_inner.stop();
-    EXPECT_GT(ticks, 10);
-    inner.window.hide();
+  ui::Timer opener{outer.window, "opener", 50, true};
+  opener.on_tick = [&] {
+    opener.stop();
+    inner.window.show_modal();
     outer.window.hide();
   };
+  int ticks_when_shown = 0;
+  int ticks_while_shown = 0;
+  Script script(
+      {Script::when([&] { return inner.window.visible(); }, [&] { ticks_when_shown = ticks; }),
+       Script::when([&] { return ticks >= ticks_when_shown + 20; },
+                    [&] {
+                      ticks_while_shown = ticks - ticks_when_shown;
+                      inner.window.hide();
+                    })});
   outer.window.show_modal();
   EXPECT_TRUE(script.finished());
+  EXPECT_GE(ticks_while_shown, 20);
 }
 
 }  // namespace

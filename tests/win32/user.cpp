@@ -33,10 +33,12 @@ HWND shown_message_box(DWORD thread) {
   return found;
 }
 
-std::string static_texts(HWND dialog) {
+}  // namespace
+
+std::string message_box_text(HWND box) {
   std::string texts;
   EnumChildWindows(
-      dialog,
+      box,
       [](HWND hwnd, LPARAM result) {
         if (has_class(hwnd, L"Static"))
           *reinterpret_cast<std::string*>(result) += win32::window_text(hwnd);
@@ -45,8 +47,6 @@ std::string static_texts(HWND dialog) {
       reinterpret_cast<LPARAM>(&texts));
   return texts;
 }
-
-}  // namespace
 
 std::ostream& operator<<(std::ostream& out, const Box& box) {
   return out << box.left << "," << box.top << " " << box.width << "x" << box.height;
@@ -116,7 +116,7 @@ void MessageBoxAnswerer::watch(DWORD thread) {
   while (std::chrono::steady_clock::now() < give_up) {
     if (const HWND box = shown_message_box(thread)) {
       title_ = win32::window_text(box);
-      text_ = static_texts(box);
+      text_ = message_box_text(box);
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       return;
     }

@@ -28,6 +28,9 @@ std::ostream& operator<<(std::ostream& out, const Box& box);
 Box box_of(const ui::Control& control);
 SIZE client_size(const ui::Window& window);
 
+// What a message box says: the texts it shows, one after the other.
+std::string message_box_text(HWND box);
+
 HWND handle(const ui::Control& control);
 HWND handle(const ui::Window& window);
 bool has_focus(const ui::Control& control);

@@ -108,6 +108,22 @@ TEST(Window, ControlsUseTheMessageFontAndLabelsCanHaveTheirOwn) {
   EXPECT_EQ(font_of(handle(test.note)).lfHeight, -16);
 }
 
+// "MS Sans Serif" is a bitmap face on Windows, which a large size scales into blocks: the syllable
+// must come in an outline face. (Wine's "MS Sans Serif" is an outline font itself.)
+TEST(Window, TheSyllablesFaceIsAnOutlineFontAtItsSize) {
+  TestWindow test;
+  test.note.set_font({"MS Sans Serif", 48, true});
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle(test.note), WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_TRUETYPE);
+  EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 64);  // 48 points at 96 DPI
+}
+
 TEST(Window, LabelsAlignLeftOrCentreAndShowAmpersands) {
   TestWindow test;
   const auto style = [&] { return GetWindowLongPtrW(handle(test.note), GWL_STYLE); };
