@@ -1,6 +1,8 @@
 // The program-wide operations of the control layer on Qt.
 #include <QApplication>
+#include <QDirIterator>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <algorithm>
@@ -50,6 +52,10 @@ Toolkit::Toolkit(int& argc, char** argv) {
   qt::keep_keys_where_pressed(*application);
   // Hiding the settings window for the exercise window must not end the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Every window, message boxes too, shows the program's own icon, at whichever size fits.
+  QIcon icon;
+  for (QDirIterator it(":/icons"); it.hasNext();) icon.addFile(it.next());
+  QApplication::setWindowIcon(icon);
   // The layouts are measured in twips for the Windows dialog font, 8 point; the Linux desktops'
   // larger defaults would cut the prompts off. A metric twin of Arial is closest.
   QFont font = QApplication::font();
