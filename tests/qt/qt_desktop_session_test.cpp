@@ -15,6 +15,7 @@
 #include "settings/frm_hoofd.h"
 #include "startup/forms.h"
 #include "startup/main_routine.h"
+#include "tests/qt/qt_poll.h"
 
 // Stands in for the desktop's screen saver and remembers who holds it off.
 class ScreenSaverStandIn : public QObject {
@@ -41,17 +42,7 @@ namespace {
 
 using lv::qt::widget;
 
-// A user who acts whenever `act` finds something to do, looking every 20 ms.
-class Poll {
- public:
-  explicit Poll(std::function<void()> act) {
-    QObject::connect(&timer_, &QTimer::timeout, std::move(act));
-    timer_.start(20);
-  }
-
- private:
-  QTimer timer_;
-};
+using lv::test::Poll;
 
 void click(const lv::ui::Button& button) {
   QTest::mouseClick(static_cast<QPushButton*>(widget(button)), Qt::LeftButton);

@@ -15,6 +15,7 @@
 #include "startup/forms.h"
 #include "startup/main_routine.h"
 #include "startup/module1.h"
+#include "tests/qt/qt_poll.h"
 
 namespace {
 
@@ -44,17 +45,7 @@ void send_key(QWindow* window, QEvent::Type type, quint64 moment) {
   QCoreApplication::sendEvent(window, &key);
 }
 
-// A user who acts whenever `act` finds something to do, looking every 20 ms.
-class Poll {
- public:
-  explicit Poll(std::function<void()> act) {
-    QObject::connect(&timer_, &QTimer::timeout, std::move(act));
-    timer_.start(20);
-  }
-
- private:
-  QTimer timer_;
-};
+using lv::test::Poll;
 
 }  // namespace
 
