@@ -41,20 +41,15 @@ Window::~Window() {
 
 void Window::show_modal() {
   if (headless::desktop().ended) return;
-  auto& windows = headless::desktop().windows;
-  erase_from(windows, impl_.get());
-  windows.push_back(impl_.get());  // on top
-  impl_->visible = true;
-  impl_->modal = true;
-  impl_->focus = nullptr;
-  headless::refocus(*impl_);
+  impl_->focus = nullptr;  // the first control that takes it gets it
+  show_again();
 }
 
 void Window::show_again() {
   if (headless::desktop().ended) return;
   auto& windows = headless::desktop().windows;
   erase_from(windows, impl_.get());
-  windows.push_back(impl_.get());
+  windows.push_back(impl_.get());  // on top
   impl_->visible = true;
   impl_->modal = true;
   headless::refocus(*impl_);
