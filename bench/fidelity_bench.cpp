@@ -58,8 +58,8 @@ Row run_drill(int interval, bool loaded) {
   Row row{"drill", interval, loaded, {}, 0, 0};
   row.timing = summarise(r.opened, r.steps, 10.0 * ticks_per_half(interval), r.pacing_ticks);
   row.rest_ms = std::chrono::duration<double, std::milli>(r.rest_ended - r.steps.back()).count();
-  const double pacing_s = std::chrono::duration<double>(r.steps.back() - r.opened).count();
-  row.cpu_share = loaded ? 0 : (r.cpu_at_rest - r.cpu_at_open) / pacing_s;
+  const double pacing_s = std::chrono::duration<double>(r.steps.back() - r.steps.front()).count();
+  row.cpu_share = loaded ? 0 : (r.cpu_at_rest - r.cpu_at_first_step) / pacing_s;
   return row;
 }
 

@@ -11,7 +11,6 @@ StepRecorder::StepRecorder(frm_werk& window) : window_(window) {
   // The pacing timer started while the window was being built, at a moment the recorder cannot
   // see. Starting it again now, with elapsed still 1, is the same as the window opening now, and
   // gives the schedule a known start.
-  recording_.cpu_at_open = cpu_seconds();
   recording_.opened = Clock::now();
   window_.Timer1.start();
   std::function<void()> pacing = window_.Timer1.on_tick;
@@ -23,6 +22,8 @@ StepRecorder::StepRecorder(frm_werk& window) : window_(window) {
     ++recording_.pacing_ticks;
     if (Module1.step_count != steps_before || window_.Picture1.visible() != resting_before) {
       recording_.steps.push_back(now);
+      // Costed from the first step on: showing and painting the whole window is not pacing.
+      if (recording_.steps.size() == 1) recording_.cpu_at_first_step = cpu_seconds();
       if (window_.Picture1.visible()) recording_.cpu_at_rest = cpu_seconds();
     }
   };

@@ -17,7 +17,7 @@ struct Recording {
   std::vector<Clock::time_point> steps;  // the 21 steps of the first series, the last one the rest
   Clock::time_point rest_ended;
   long long pacing_ticks = 0;
-  double cpu_at_open = 0;  // process CPU seconds, to cost the pacing
+  double cpu_at_first_step = 0;  // process CPU seconds, to cost the pacing
   double cpu_at_rest = 0;
 };
 

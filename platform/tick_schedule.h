@@ -10,11 +10,13 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/tick_clock.h"
+
 namespace lv::ui {
 
 class TickSchedule {
  public:
-  using Clock = std::chrono::steady_clock;
+  using Clock = TickClock;
 
   // More missed ticks than this are dropped, and the schedule starts afresh.
   static constexpr std::int64_t kMostMadeUp = 10;

@@ -77,7 +77,7 @@ void show_error(const std::string& title, const std::string& message) {
 void end_program() {
   qt::Registry& registry = qt::registry();
   registry.ended = true;
-  for (Timer::Impl* timer : registry.timers) timer->timer->stop();
+  for (Timer::Impl* timer : registry.timers) timer->pacer.stop();
   for (Window::Impl* window : registry.windows) window->widget->hide();
   QCoreApplication::exit(0);  // every waiting event loop returns, and none runs again
 }

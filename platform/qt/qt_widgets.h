@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/controls.h"
-#include "platform/tick_schedule.h"
+#include "platform/tick_pacer.h"
 
 namespace lv::qt {
 
@@ -80,13 +80,21 @@ struct Control::Impl {
   QPointer<QWidget> widget;  // owned by its window's widget, which may go first
 };
 
-struct Timer::Impl {
+// A QTimer is the pacer's alarm: periodic, after a single shot that puts it in step.
+struct Timer::Impl final : Alarm {
+  Timer* owner = nullptr;
   std::string name;
-  int interval = 0;
-  bool running = false;
-  std::uint64_t generation = 0;  // changes at every start and stop
-  TickSchedule schedule;
-  std::unique_ptr<QTimer> timer;  // single-shot, armed for the next deadline
+  std::unique_ptr<QTimer> timer;
+  std::chrono::milliseconds period{};
+  bool putting_in_step = false;  // the single shot is armed; the periodic ringing follows it
+  bool wake_posted = false;      // the pacer, catching up, is woken again at the next pass
+  TickPacer pacer{*this, &TickClock::now};
+
+  void ring(TickClock::duration first, std::chrono::milliseconds every) override;
+  void silence() override;
+  void rang();
+  // Runs a due tick; while the pacer is catching up, again at the next pass of the event loop.
+  void wake();
 };
 
 }  // namespace lv::ui

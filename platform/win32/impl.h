@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/controls.h"
-#include "platform/tick_schedule.h"
+#include "platform/tick_pacer.h"
 #include "platform/win32/dpi.h"
 
 namespace lv::ui {
@@ -55,14 +55,17 @@ struct Control::Impl {
   void lay_out();
 };
 
-struct Timer::Impl {
+// A waitable timer is the pacer's alarm: periodic, kept in phase by the system.
+struct Timer::Impl final : Alarm {
   Timer* owner = nullptr;
   std::string name;
-  int interval_ms = 0;
-  bool running = false;
   HANDLE waitable = nullptr;
-  TickSchedule schedule;
-  unsigned generation = 0;  // changes at every start and stop
+  TickPacer pacer{*this, &TickClock::now};
+
+  void ring(TickClock::duration first, std::chrono::milliseconds every) override;
+  void silence() override;
+  // Runs a due tick.
+  void wake();
 };
 
 }  // namespace lv::ui

@@ -74,8 +74,10 @@ void run_until(const std::function<bool()>& done) {
   // A due tick goes first, then one message, so that ticks a busy moment held back and input
   // take turns.
   while (!program().ended && !done()) {
-    const bool ticked = run_next_tick(0);
+    const bool ticked = run_next_tick();
     if (program().ended || done()) return;
+    // After a tick that came in its time, the next wait says whether input came meanwhile.
+    if (ticked && !catching_up()) continue;
     MSG msg;
     if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
@@ -83,9 +85,7 @@ void run_until(const std::function<bool()>& done) {
         return;
       }
       dispatch(msg);
-      continue;
     }
-    if (!ticked) run_next_tick(INFINITE);
   }
 }
 

@@ -26,7 +26,7 @@ void end_program() {
   auto& program = win32::program();
   if (program.ended) return;
   program.ended = true;
-  for (Timer::Impl* timer : program.timers) win32::stop_ticks(*timer);
+  for (Timer::Impl* timer : program.timers) timer->pacer.stop();
   for (Window::Impl* window : program.windows) ShowWindow(window->hwnd, SW_HIDE);
   // Every waiting show_modal sees the end as soon as control returns to it; the quit message also
   // ends any loop of the system's own (a message box, a window being dragged) that is running.

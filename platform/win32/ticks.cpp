@@ -13,6 +13,29 @@
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
 
+namespace lv::ui {
+
+// The due time is given relative to now, in 100 ns units: an absolute one would follow changes
+// of the system time. The system keeps the period's phase itself.
+void Timer::Impl::ring(TickClock::duration first, std::chrono::milliseconds every) {
+  using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
+  LARGE_INTEGER due;
+  due.QuadPart = -std::max<long long>(std::chrono::ceil<Units>(first).count(), 1);
+  win32::made(
+      SetWaitableTimer(waitable, &due, static_cast<LONG>(every.count()), nullptr, nullptr, FALSE),
+      "het tijdsignaal");
+}
+
+void Timer::Impl::silence() {
+  CancelWaitableTimer(waitable);
+}
+
+void Timer::Impl::wake() {
+  pacer.wake([this] { win32::run_handler(owner->on_tick); });
+}
+
+}  // namespace lv::ui
+
 namespace lv::win32 {
 
 namespace {
@@ -25,29 +48,18 @@ struct OneMillisecondPeriod {
   OneMillisecondPeriod& operator=(const OneMillisecondPeriod&) = delete;
 };
 
-bool ticking(const ui::Timer::Impl& timer) {
-  return timer.running && timer.interval_ms > 0;
-}
+constexpr UINT_PTR kSystemLoopTimer = 0x4C56;  // a window timer id of the program's own
 
-// Arms the waitable timer for the schedule's next deadline. The due time is given relative to
-// now, in 100 ns units, from the steady clock: an absolute due time would follow changes of the
-// system time.
-void arm(ui::Timer::Impl& timer) {
-  using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
-  const auto wait =
-      std::chrono::ceil<Units>(timer.schedule.next_deadline() - ui::TickSchedule::Clock::now());
-  LARGE_INTEGER due;
-  due.QuadPart = -std::max<long long>(wait.count(), 1);
-  made(SetWaitableTimer(timer.waitable, &due, 0, nullptr, nullptr, FALSE), "het tijdsignaal");
-}
-
-// Delivers a tick that is due, then arms for the next deadline, which has already passed when a
-// busy moment held ticks back.
-void run_tick(ui::Timer::Impl& timer) {
-  if (!ticking(timer)) return;
-  const unsigned generation = timer.generation;
-  if (timer.schedule.take_due(ui::TickSchedule::Clock::now())) run_handler(timer.owner->on_tick);
-  if (timer.generation == generation) arm(timer);  // unless the handler stopped or restarted it
+// Every tick that is due, of every timer: the system's loop dispatches the window timer no more
+// often than every 10 ms. A handler may stop or delete timers meanwhile.
+void run_due_ticks() {
+  const std::vector<ui::Timer::Impl*> timers = program().timers;
+  for (ui::Timer::Impl* timer : timers) {
+    const auto& live = program().timers;
+    while (std::find(live.begin(), live.end(), timer) != live.end() && timer->pacer.due()) {
+      timer->wake();
+    }
+  }
 }
 
 }  // namespace
@@ -74,36 +86,54 @@ HANDLE make_waitable_timer() {
   return made(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS), what);
 }
 
-void start_ticks(ui::Timer::Impl& timer) {
-  ++timer.generation;
-  timer.schedule.start(ui::TickSchedule::Clock::now(),
-                       std::chrono::milliseconds(timer.interval_ms));
-  if (ticking(timer)) arm(timer);
+bool catching_up() {
+  const auto& timers = program().timers;
+  return std::any_of(timers.begin(), timers.end(),
+                     [](const ui::Timer::Impl* timer) { return timer->pacer.catching_up(); });
 }
 
-void stop_ticks(ui::Timer::Impl& timer) {
-  ++timer.generation;
-  timer.running = false;
-  CancelWaitableTimer(timer.waitable);
-}
-
-bool run_next_tick(DWORD timeout_ms) {
+bool run_next_tick() {
+  for (ui::Timer::Impl* timer : program().timers) {
+    if (timer->pacer.catching_up()) {
+      timer->wake();
+      return true;
+    }
+  }
   std::vector<HANDLE> handles;
   std::vector<ui::Timer::Impl*> timers;
   for (ui::Timer::Impl* timer : program().timers) {
-    if (!ticking(*timer)) continue;
+    if (!timer->pacer.running()) continue;
     handles.push_back(timer->waitable);
     timers.push_back(timer);
   }
   // Lower indices win when several are ready, so a due tick goes before waiting input.
   const DWORD count = static_cast<DWORD>(handles.size());
-  const DWORD result = MsgWaitForMultipleObjectsEx(count, handles.data(), timeout_ms, QS_ALLINPUT,
+  const DWORD result = MsgWaitForMultipleObjectsEx(count, handles.data(), INFINITE, QS_ALLINPUT,
                                                    MWMO_INPUTAVAILABLE);
   // A wait that fails would fail again at once: taken for "no tick", the loop would spin.
   if (result == WAIT_FAILED) cannot_go_on("Windows kon niet op de timers wachten.");
   if (result >= WAIT_OBJECT_0 + count) return false;
-  run_tick(*timers[result - WAIT_OBJECT_0]);
+  timers[result - WAIT_OBJECT_0]->wake();
   return true;
+}
+
+bool tick_through_system_loops(HWND hwnd, UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_ENTERMENULOOP:
+    case WM_ENTERSIZEMOVE:
+      made(SetTimer(hwnd, kSystemLoopTimer, USER_TIMER_MINIMUM, nullptr), "het tijdsignaal");
+      return true;
+    case WM_EXITMENULOOP:
+    case WM_EXITSIZEMOVE:
+      KillTimer(hwnd, kSystemLoopTimer);
+      return true;
+    case WM_TIMER:
+      if (wparam != kSystemLoopTimer) return false;
+      run_due_ticks();
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace lv::win32

@@ -1,8 +1,10 @@
 // Timer ticks that come on time. A plain SetTimer of 10 ms ticks every 15.6 ms on Windows, so
-// each Timer has a waitable timer of its own, armed for the next deadline of a fixed schedule
-// (start + n * interval, see platform/tick_schedule.h): a late tick does not push later ones
-// back, and ticks a busy moment held back come as soon as the thread runs again. The message
-// loops wait on these timers together with the message queue and run the handlers.
+// each Timer has a periodic waitable timer of its own, the alarm of its pacer
+// (platform/tick_pacer.h): a late tick does not push later ones back, and ticks a busy moment
+// held back come as soon as the thread runs again. The program's message loop waits on these
+// timers together with the message queue and runs the handlers; while the system runs a loop of
+// its own (a menu is open, a window is moved or sized), a window timer that loop dispatches
+// brings the ticks instead.
 #pragma once
 
 #include <windows.h>
@@ -18,12 +20,15 @@ HANDLE make_waitable_timer();
 // ordinary ones with the system timer at 1 ms.
 bool high_resolution_timers();
 
-// Starts the schedule afresh from now.
-void start_ticks(ui::Timer::Impl& timer);
-void stop_ticks(ui::Timer::Impl& timer);
+// Runs the next tick: at once for a timer that is making up for ticks held back, otherwise after
+// waiting for one, or for input to the message queue. Returns false when input came first.
+bool run_next_tick();
 
-// Waits up to timeout_ms for a running timer's tick or for input to the message queue; runs the
-// handler of a tick that came. Returns whether one did.
-bool run_next_tick(DWORD timeout_ms);
+// Whether a timer is making up for ticks held back; its next one is run without waiting.
+bool catching_up();
+
+// Keeps the ticks coming while the system runs a loop of its own for hwnd. Returns whether the
+// message was one this takes care of.
+bool tick_through_system_loops(HWND hwnd, UINT message, WPARAM wparam);
 
 }  // namespace lv::win32

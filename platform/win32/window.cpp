@@ -4,6 +4,7 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
+#include "platform/win32/ticks.h"
 #include "platform/win32/window_class.h"
 
 namespace lv::ui {
@@ -54,6 +55,7 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   }
   Window::Impl* window = window_of(hwnd);
   if (!window) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (win32::tick_through_system_loops(hwnd, message, wparam)) return 0;
 
   switch (message) {
     case WM_COMMAND: {

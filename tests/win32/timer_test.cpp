@@ -14,7 +14,7 @@
 namespace lv::test {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = ui::TickClock;  // the clock the schedules run on
 using std::chrono::milliseconds;
 
 // Shows the window until done() holds, which must happen within a generous time.
@@ -47,7 +47,7 @@ TEST(Timer, TenMillisecondTicksNeverComeBeforeTheirDeadlines) {
     const auto now = Clock::now();
     // The deadline on the timer's own schedule, and the n-th interval after the clock was read
     // before the start, which is no later.
-    const auto due = timer.impl().schedule.next_deadline() - milliseconds(10);
+    const auto due = timer.impl().pacer.schedule().next_deadline() - milliseconds(10);
     if (now < due || now < before_start + milliseconds(10) * ticks) early.push_back(ticks);
   };
   timer.start();
@@ -65,7 +65,7 @@ TEST(Timer, TicksHeldBackByABusyHandlerAreDeliveredNotLost) {
     // Five deadlines go by while the first tick is handled. Skipped, their ticks would leave the
     // count behind the deadlines for good; delivered, it catches up.
     if (++ticks == 1) std::this_thread::sleep_for(milliseconds(50));
-    const std::int64_t accounted = ticks + timer.impl().schedule.dropped();
+    const std::int64_t accounted = ticks + timer.impl().pacer.schedule().dropped();
     // One more for a deadline passed just now, one for the clock read before the start.
     if (ticks > 1 && accounted + 2 >= deadlines_passed(before_start, milliseconds(10))) {
       caught_up = true;

@@ -1,0 +1,61 @@
+#include "platform/tick_pacer.h"
+
+namespace lv::ui {
+
+void TickPacer::set_interval(int interval_ms) {
+  interval_ms_ = interval_ms;
+  if (running_) start();
+}
+
+void TickPacer::start() {
+  ++generation_;
+  running_ = true;
+  catching_up_ = false;
+  const TickClock::time_point now = clock_();
+  schedule_.start(now, std::chrono::milliseconds(interval_ms_));
+  if (ticking()) {
+    ring_in_step(now);
+  } else {
+    alarm_.silence();
+  }
+}
+
+void TickPacer::stop() {
+  ++generation_;
+  running_ = false;
+  catching_up_ = false;
+  alarm_.silence();
+}
+
+bool TickPacer::due() const {
+  return ticking() && schedule_.next_deadline() <= clock_();
+}
+
+void TickPacer::wake(const std::function<void()>& tick) {
+  if (!ticking()) return;
+  const TickClock::time_point now = clock_();
+  if (!schedule_.take_due(now)) {
+    // The alarm rang for a tick already made up, or, by a rounding of its own, a little early.
+    ring_in_step(now);
+    return;
+  }
+  const bool behind = schedule_.next_deadline() <= now;
+  const std::uint64_t generation = generation_;
+  tick();
+  if (generation != generation_) return;  // the handler stopped or restarted the timer
+  if (behind) {
+    catching_up_ = true;
+  } else if (catching_up_) {
+    // A native timer that rang late may have moved its phase to when it rang.
+    catching_up_ = false;
+    ring_in_step(clock_());
+  }
+}
+
+void TickPacer::ring_in_step(TickClock::time_point now) {
+  const TickClock::duration first = schedule_.next_deadline() - now;
+  alarm_.ring(first < TickClock::duration::zero() ? TickClock::duration::zero() : first,
+              std::chrono::milliseconds(interval_ms_));
+}
+
+}  // namespace lv::ui

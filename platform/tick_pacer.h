@@ -1,0 +1,73 @@
+// What a timer of every backend that delivers real ticks does, written once: it keeps the tick
+// schedule, runs the handler once per deadline that has passed, makes up for ticks a busy moment
+// held back, and keeps the backend's native timer in step with the schedule. The native timer is
+// periodic and keeps its own phase, so it is armed when the timer starts and again only when it
+// has fallen out of step, not once per tick.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+#include "platform/tick_clock.h"
+#include "platform/tick_schedule.h"
+
+namespace lv::ui {
+
+// A backend's native periodic timer.
+class Alarm {
+ public:
+  // Rings once `first` has passed from now, then every `period` after that, never earlier;
+  // replaces any ringing set before. Each ringing makes the backend call TickPacer::wake.
+  virtual void ring(TickClock::duration first, std::chrono::milliseconds period) = 0;
+  virtual void silence() = 0;
+
+ protected:
+  ~Alarm() = default;
+};
+
+class TickPacer {
+ public:
+  using ClockFunction = TickClock::time_point (*)();
+
+  TickPacer(Alarm& alarm, ClockFunction clock) : alarm_(alarm), clock_(clock) {}
+
+  // A running timer starts afresh with its new interval, as with any toolkit's timer.
+  void set_interval(int interval_ms);
+  int interval() const { return interval_ms_; }
+
+  // The schedule starts afresh from now; an interval of 0 keeps the timer running without ticks.
+  void start();
+  void stop();
+  bool running() const { return running_; }
+
+  // The alarm rang, or the backend comes back to a pacer that is catching up: runs `tick` once if
+  // a tick is due. The handler may stop or restart the timer.
+  void wake(const std::function<void()>& tick);
+
+  // Ticks a busy moment held back are delivered one per pass of the event loop, so that input and
+  // painting go on between them. While this holds, the backend wakes the pacer at its next pass
+  // instead of waiting for the alarm.
+  bool catching_up() const { return catching_up_; }
+
+  // Whether a tick is due now, for loops the program does not run itself (the system's own,
+  // while a menu is open or a window is moved) that cannot wait for the alarm.
+  bool due() const;
+
+  const TickSchedule& schedule() const { return schedule_; }
+
+ private:
+  bool ticking() const { return running_ && interval_ms_ > 0; }
+  // Arms the alarm for the schedule's next deadline, and every interval after it.
+  void ring_in_step(TickClock::time_point now);
+
+  Alarm& alarm_;
+  ClockFunction clock_;
+  TickSchedule schedule_;
+  int interval_ms_ = 0;
+  bool running_ = false;
+  bool catching_up_ = false;
+  std::uint64_t generation_ = 0;  // changes at every start and stop
+};
+
+}  // namespace lv::ui

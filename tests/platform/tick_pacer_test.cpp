@@ -1,0 +1,148 @@
+// The pacer against a clock and an alarm the test moves by hand: the alarm may ring early, late or
+// twice, the machine may stall, and the handler may stop or restart its timer; every tick must
+// still come once per deadline, never before it, and the alarm must be armed only when it has
+// fallen out of step.
+#include "platform/tick_pacer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lv::ui {
+namespace {
+
+using std::chrono::milliseconds;
+
+TickClock::time_point clock_now{std::chrono::seconds(1000)};
+TickClock::time_point test_clock() {
+  return clock_now;
+}
+
+struct Ringing {
+  TickClock::time_point at;  // when the alarm will first ring
+  milliseconds period;
+};
+
+struct TestAlarm : Alarm {
+  std::vector<Ringing> ringings;  // every arming, in order
+  bool silenced = false;
+  void ring(TickClock::duration first, milliseconds period) override {
+    EXPECT_GE(first, TickClock::duration::zero());
+    ringings.push_back({clock_now + first, period});
+    silenced = false;
+  }
+  void silence() override { silenced = true; }
+};
+
+class TickPacerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    clock_now = t0;
+    pacer.set_interval(10);
+    pacer.start();
+  }
+  static void at(double ms) {
+    clock_now = t0 + std::chrono::duration_cast<TickClock::duration>(
+                         std::chrono::duration<double, std::milli>(ms));
+  }
+  // Wakes the pacer as the backend does: once now, then once per pass while it catches up.
+  int wake_and_catch_up() {
+    const int before = ticks;
+    do pacer.wake(tick);
+    while (pacer.catching_up());
+    return ticks - before;
+  }
+
+  static inline const TickClock::time_point t0{std::chrono::seconds(1000)};
+  TestAlarm alarm;
+  TickPacer pacer{alarm, &test_clock};
+  int ticks = 0;
+  std::function<void()> tick = [this] { ++ticks; };
+};
+
+TEST_F(TickPacerTest, APeriodicAlarmRingingOnTimeIsArmedOnceNotPerTick) {
+  ASSERT_EQ(alarm.ringings.size(), 1u);
+  EXPECT_EQ(alarm.ringings[0].at, t0 + milliseconds(10));
+  EXPECT_EQ(alarm.ringings[0].period, milliseconds(10));
+  for (int n = 1; n <= 100; ++n) {
+    at(10.0 * n + 0.3);  // each ringing a little late
+    EXPECT_EQ(wake_and_catch_up(), 1) << n;
+  }
+  EXPECT_EQ(alarm.ringings.size(), 1u);
+}
+
+TEST_F(TickPacerTest, AnEarlyRingingGivesNoTickAndPutsTheAlarmBackInStep) {
+  at(9.5);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  ASSERT_EQ(alarm.ringings.size(), 2u);
+  EXPECT_EQ(alarm.ringings[1].at, t0 + milliseconds(10));
+  // Rung twice for the same deadline: one tick.
+  at(10);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  EXPECT_EQ(alarm.ringings.back().at, t0 + milliseconds(20));
+}
+
+TEST_F(TickPacerTest, TicksAStallHeldBackComeOnePerPassThenTheAlarmIsBackInStep) {
+  at(45);  // the deadlines at 10, 20, 30 and 40 have passed
+  pacer.wake(tick);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(pacer.catching_up());
+  EXPECT_EQ(alarm.ringings.size(), 1u);  // not while catching up
+  EXPECT_EQ(wake_and_catch_up(), 3);
+  // A native timer that rang late may have moved its phase: armed again for the next deadline.
+  ASSERT_EQ(alarm.ringings.size(), 2u);
+  EXPECT_EQ(alarm.ringings[1].at, t0 + milliseconds(50));
+  at(50);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_EQ(pacer.schedule().delivered(), 5);
+}
+
+TEST_F(TickPacerTest, DueHoldsOnceADeadlineHasPassedAndNotBefore) {
+  at(9.999);
+  EXPECT_FALSE(pacer.due());
+  at(10);
+  EXPECT_TRUE(pacer.due());
+  pacer.wake(tick);
+  EXPECT_FALSE(pacer.due());
+  pacer.stop();
+  at(100);
+  EXPECT_FALSE(pacer.due());
+  EXPECT_TRUE(alarm.silenced);
+  pacer.wake(tick);
+  EXPECT_EQ(ticks, 1);  // a ringing that was on its way when the timer stopped gives nothing
+}
+
+TEST_F(TickPacerTest, AHandlerThatStopsOrRestartsItsTimerIsNotOverruled) {
+  at(35);
+  tick = [this] {
+    ++ticks;
+    pacer.stop();
+  };
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_FALSE(pacer.catching_up());
+  EXPECT_TRUE(alarm.silenced);
+
+  pacer.start();  // at 35
+  at(70);
+  tick = [this] {
+    ++ticks;
+    pacer.set_interval(3500);
+  };
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_FALSE(pacer.catching_up());
+  EXPECT_EQ(alarm.ringings.back().at, t0 + milliseconds(3570));
+  EXPECT_EQ(alarm.ringings.back().period, milliseconds(3500));
+}
+
+TEST_F(TickPacerTest, AnIntervalOfZeroRunsWithoutTicks) {
+  pacer.set_interval(0);
+  EXPECT_TRUE(pacer.running());
+  EXPECT_TRUE(alarm.silenced);
+  at(1000);
+  EXPECT_FALSE(pacer.due());
+  EXPECT_EQ(wake_and_catch_up(), 0);
+}
+
+}  // namespace
+}  // namespace lv::ui
