@@ -2,9 +2,14 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-# The posix flavour, for std::thread and std::mutex in the tests.
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+# The thread model of the compilers. The tests need std::thread and std::mutex, which only the
+# posix flavour has. The program ships with the win32 one: it links no winpthreads, which brings
+# SuspendThread, GetThreadContext, SetThreadContext and SetSystemTime into the .exe, imports that
+# antivirus heuristics hold against an unsigned program.
+set(LV_MINGW_THREADS posix CACHE STRING "Thread model of the mingw-w64 compilers: posix or win32")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LV_MINGW_THREADS)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-${LV_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-${LV_MINGW_THREADS})
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
