@@ -130,7 +130,10 @@ Label::Label(Window& window, std::string name, Twips place, std::string text, bo
           win32::make_control(window, Impl::Kind::label, std::move(name), place, text, visible)) {}
 
 void Label::set_text(const std::string& text) {
-  SetWindowTextW(impl().hwnd, win32::widen(text).c_str());
+  // Unchanged, the text is not drawn again: the readings are set at every step.
+  if (win32::window_text(impl().hwnd) != text) {
+    SetWindowTextW(impl().hwnd, win32::widen(text).c_str());
+  }
 }
 
 std::string Label::text() const {
