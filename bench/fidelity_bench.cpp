@@ -4,6 +4,7 @@
 //   lettervonk_bench LABEL CSV_FILE
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -42,45 +43,64 @@ int ticks_per_half(int interval) {
   return k;
 }
 
-Row run_drill(int interval, bool loaded) {
-  reset_exercise_state(Module1);
-  Module1.start_interval = interval;
-  frm_werk& window = forms::werk();
-  StepRecorder recorder(window);
-  {
-    BusyLoad load(loaded ? std::max(1u, std::thread::hardware_concurrency()) : 0,
-                  std::chrono::seconds(60));
-    window.window.show_modal();
-  }
-  const Recording& r = recorder.recording();
-  forms::unload_all();
+// Idle, the cost is measured over several series where one is short: Wine counts a process's
+// time in 10 ms steps, and a series at 200 ms lasts 2.1 s.
+int series_to_cost(int interval, bool loaded) {
+  constexpr double kCostedSeconds = 10;
+  const double series_seconds = kStepsPerSeries * interval / 2000.0;
+  return loaded ? 1 : std::max(1, static_cast<int>(std::ceil(kCostedSeconds / series_seconds)));
+}
 
+// The drill's timing is that of its first series; its cost that of all of them.
+Row run_drill(int interval, bool loaded) {
   Row row{"drill", interval, loaded, {}, 0, 0};
-  row.timing = summarise(r.opened, r.steps, 10.0 * ticks_per_half(interval), r.pacing_ticks);
-  row.rest_ms = std::chrono::duration<double, std::milli>(r.rest_ended - r.steps.back()).count();
-  const double pacing_s = std::chrono::duration<double>(r.steps.back() - r.steps.front()).count();
-  row.cpu_share = loaded ? 0 : (r.cpu_at_rest - r.cpu_at_first_step) / pacing_s;
+  double cpu = 0;
+  double pacing_s = 0;
+  const int runs = series_to_cost(interval, loaded);
+  for (int series = 0; series < runs; ++series) {
+    reset_exercise_state(Module1);
+    Module1.start_interval = interval;
+    frm_werk& window = forms::werk();
+    StepRecorder recorder(window);
+    {
+      BusyLoad load(loaded ? std::max(1u, std::thread::hardware_concurrency()) : 0,
+                    std::chrono::seconds(60));
+      window.window.show_modal();
+    }
+    const Recording& r = recorder.recording();
+    forms::unload_all();
+    if (series == 0) {
+      row.timing = summarise(r.opened, r.steps, 10.0 * ticks_per_half(interval), r.pacing_ticks);
+      row.rest_ms =
+          std::chrono::duration<double, std::milli>(r.rest_ended - r.steps.back()).count();
+    }
+    cpu += r.cpu_at_rest - r.cpu_at_first_step;
+    pacing_s += std::chrono::duration<double>(r.steps.back() - r.steps.front()).count();
+  }
+  row.cpu_share = loaded ? 0 : cpu / pacing_s;
   return row;
 }
 
+// As long as the drill's runs; the timing is that of the first series' worth of ticks.
 Row run_bare(int interval, bool loaded) {
   const int k = ticks_per_half(interval);
+  const long long series_ticks = static_cast<long long>(k) * kStepsPerSeries;
   BareTimerRun run;
   const double cpu_before = cpu_seconds();
   {
     BusyLoad load(loaded ? std::max(1u, std::thread::hardware_concurrency()) : 0,
                   std::chrono::seconds(60));
-    run = run_bare_timer(static_cast<long long>(k) * kStepsPerSeries);
+    run = run_bare_timer(series_ticks * series_to_cost(interval, loaded));
   }
   const double cpu = cpu_seconds() - cpu_before;
   // The steps a drill paced by this timer would have taken: every k-th tick.
   std::vector<Clock::time_point> steps;
-  for (std::size_t i = static_cast<std::size_t>(k); i <= run.ticks.size();
+  for (std::size_t i = static_cast<std::size_t>(k); i <= static_cast<std::size_t>(series_ticks);
        i += static_cast<std::size_t>(k)) {
     steps.push_back(run.ticks[i - 1]);
   }
   Row row{"bare", interval, loaded, {}, 0, 0};
-  row.timing = summarise(run.started, steps, 10.0 * k, static_cast<long long>(run.ticks.size()));
+  row.timing = summarise(run.started, steps, 10.0 * k, series_ticks);
   const double seconds = std::chrono::duration<double>(run.ticks.back() - run.started).count();
   row.cpu_share = loaded ? 0 : cpu / seconds;
   return row;
