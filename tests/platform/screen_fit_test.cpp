@@ -46,9 +46,9 @@ TEST(FittingDpi, KeepsTheMonitorsDpiWhereTheWindowFitsToThePixel) {
 
 TEST(FittingDpi, OnePixelTooTallOrTooWideShrinksJustEnough) {
   const PixelSize exact = window_at(96);
-  for (const PixelSize area : {PixelSize{exact.width, exact.height - 1},
-                               PixelSize{exact.width - 1, exact.height},
-                               PixelSize{exact.width - 1, exact.height - 1}}) {
+  for (const PixelSize area :
+       {PixelSize{exact.width, exact.height - 1}, PixelSize{exact.width - 1, exact.height},
+        PixelSize{exact.width - 1, exact.height - 1}}) {
     const int dpi = fitting_dpi(kLayout, 96, kFrame, area);
     EXPECT_LT(dpi, 96);
     expect_largest_fitting(dpi, area);
