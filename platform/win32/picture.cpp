@@ -7,8 +7,8 @@ namespace lv::win32 {
 
 namespace {
 
-// The picture at its own size in 96-DPI pixels, scaled like the layout, at the top left; the rest of the box in the
-// ordinary face colour.
+// The picture at its own size in 96-DPI pixels, scaled like the layout, at the top left; the rest
+// of the box in the ordinary face colour.
 void paint(HWND hwnd, HDC dc) {
   RECT client;
   GetClientRect(hwnd, &client);
