@@ -40,7 +40,6 @@ class FormWidget : public QWidget {
   void set_points(QWidget* control, int points);
   // Fitted to the screen's work area and centred on it, title bar included.
   void open_on(QScreen* screen);
-  int layout_dpi() const { return layout_dpi_; }
 
  protected:
   bool event(QEvent* event) override;

@@ -120,8 +120,8 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
       }
       return DefWindowProcW(hwnd, message, wparam, lparam);
     case WM_ACTIVATE:
-      // Like a dialog box, the window gets its focused control back when it is active again.
       if (LOWORD(wparam) != WA_INACTIVE) last_active = hwnd;
+      // Like a dialog box, the window gets its focused control back when it is active again.
       if (LOWORD(wparam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
         if (focus && IsChild(hwnd, focus)) window->focus_before_deactivation = focus;
