@@ -85,6 +85,7 @@ void FormWidget::centre_on(const QScreen& screen) {
 void FormWidget::open_on(QScreen* screen) {
   if (!screen) return;
   opened_on_ = screen;
+  setScreen(screen);  // drawn at that screen's scale from the start
   fit_to(*screen);
   centre_on(*screen);
   placing_ = true;
