@@ -21,6 +21,11 @@ void PushButton::resizeEvent(QResizeEvent* event) {
   wrap_caption();
 }
 
+void PushButton::changeEvent(QEvent* event) {
+  QPushButton::changeEvent(event);
+  if (event->type() == QEvent::FontChange) wrap_caption();  // the layout was scaled
+}
+
 void PushButton::wrap_caption() {
   const QFontMetrics metrics(font());
   const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin);
@@ -61,7 +66,7 @@ namespace {
 std::unique_ptr<ui::Control::Impl> place_widget(QWidget* widget, std::string name,
                                                 const ui::Twips& place, bool visible) {
   widget->setObjectName(QString::fromStdString(name));
-  widget->setGeometry(pixels(place));
+  static_cast<FormWidget*>(widget->parentWidget())->place(widget, place);
   widget->setVisible(visible);
   return std::unique_ptr<ui::Control::Impl>(new ui::Control::Impl{std::move(name), widget});
 }
@@ -144,14 +149,16 @@ std::string Label::text() const {
 }
 
 void Label::set_font(const Font& font) {
-  QFont qfont = qt::label(*this)->font();
+  QLabel* label = qt::label(*this);
+  QFont qfont = label->font();
   // Where the face is missing, a clear bold sans-serif stands in.
   qfont.setFamilies(qt::font_families(QString::fromStdString(font.face),
                                       {"DejaVu Sans", "Liberation Sans", "Arial"}));
   qfont.setStyleHint(QFont::SansSerif);
-  qfont.setPointSize(font.points);
   qfont.setBold(font.bold);
-  qt::label(*this)->setFont(qfont);
+  label->setFont(qfont);
+  // Its size is set with the window's layout, and follows it.
+  static_cast<qt::FormWidget*>(label->parentWidget())->set_points(label, font.points);
 }
 
 void Label::set_alignment(Align align) {

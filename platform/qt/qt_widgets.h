@@ -1,5 +1,6 @@
-// The Qt backend's private types. Positions are Qt's device-independent pixels, 15 twips each;
-// Qt's high-DPI scaling takes them to the screen's real DPI.
+// The Qt backend's private types. Positions are Qt's device-independent pixels, 15 twips each
+// (96 DPI), or fewer where a window would not fit its screen; Qt's high-DPI scaling takes them to
+// the screen's real DPI.
 #pragma once
 
 #include <QEventLoop>
@@ -7,40 +8,65 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
-#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/screen_fit.h"
 #include "platform/tick_pacer.h"
 
 namespace lv::qt {
 
-inline int pixels(int twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
-}
-inline QRect pixels(const ui::Twips& place) {
-  return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+// Device-independent pixels are 96 to the inch.
+constexpr int kLogicalDpi = 96;
+
+inline QRect pixels(const ui::Twips& place, int dpi) {
+  return {ui::twips_to_pixels(place.left, dpi), ui::twips_to_pixels(place.top, dpi),
+          ui::twips_to_pixels(place.width, dpi), ui::twips_to_pixels(place.height, dpi)};
 }
 
 // A top-level window that reports its title-bar close to the drill, ends its modal showing
-// when it is hidden, and keeps the screen on while it is shown if asked to.
+// when it is hidden, and keeps the screen on while it is shown if asked to. It lays its controls
+// out at the largest DPI up to 96 at which it fits the work area of its screen, and does so again
+// on another screen.
 class FormWidget : public QWidget {
  public:
-  explicit FormWidget(ui::Window& owner) : owner_(owner) {}
+  FormWidget(ui::Window& owner, ui::Twips client_size);
   QEventLoop* modal_loop = nullptr;
   bool keeps_screen_on = false;
 
+  // A control of this window, laid out with it; points > 0 for a label with a font of its own.
+  void place(QWidget* control, ui::Twips place, int points = 0);
+  void set_points(QWidget* control, int points);
+  // Fitted to the screen's work area and centred on it, title bar included.
+  void open_on(QScreen* screen);
+
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  struct Placed {
+    QPointer<QWidget> widget;
+    ui::Twips place;
+    int points;
+  };
+  void fit_to(const QScreen& screen);
+  void lay_out(const Placed& placed) const;
+  void centre_on(const QScreen& screen);
+
   ui::Window& owner_;
+  ui::Twips client_size_;
+  int layout_dpi_ = kLogicalDpi;
+  std::vector<Placed> placed_;
+  bool placing_ = false;  // shown, and the frame the window manager adds not seen yet
+  QPointer<QScreen> opened_on_;
 };
 
-void centre_on_screen(QWidget& window);
+// The screen a window opens on: that of the program's window active last, or its own.
+QScreen* screen_to_open_on(QWidget& window);
 
 // The face, if this system has it, then the stand-ins. Asking Qt for a missing face first would
 // send it through a slow search for fallbacks at every use.
@@ -60,6 +86,7 @@ class PushButton : public QPushButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void wrap_caption();

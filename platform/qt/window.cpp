@@ -1,5 +1,5 @@
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -7,6 +7,122 @@
 #include "platform/qt/screen_saver.h"
 
 namespace lv::qt {
+
+namespace {
+
+// The program's window that was active last: the next window opens on its screen.
+QPointer<QWidget> last_active;
+
+// What the window manager's frame adds to a window's size, once one has been seen: the same for
+// every window of the program. Qt knows a frame only after the window manager has put it on.
+QSize frame_seen;
+
+bool known(const QSize& frame) {
+  return frame.width() > 0 || frame.height() > 0;
+}
+
+QSize frame_of(const QWidget& window) {
+  const QSize frame = window.frameGeometry().size() - window.size();
+  return known(frame) ? frame : frame_seen;
+}
+
+}  // namespace
+
+FormWidget::FormWidget(ui::Window& owner, ui::Twips client_size)
+    : owner_(owner), client_size_(client_size) {
+  resize(ui::twips_to_pixels(client_size.width, layout_dpi_),
+         ui::twips_to_pixels(client_size.height, layout_dpi_));
+}
+
+void FormWidget::place(QWidget* control, ui::Twips place, int points) {
+  placed_.push_back({control, place, points});
+  lay_out(placed_.back());
+}
+
+void FormWidget::set_points(QWidget* control, int points) {
+  for (Placed& placed : placed_) {
+    if (placed.widget != control) continue;
+    placed.points = points;
+    lay_out(placed);
+  }
+}
+
+void FormWidget::lay_out(const Placed& placed) const {
+  if (!placed.widget) return;
+  if (placed.points > 0) {
+    QFont font = placed.widget->font();
+    font.setPointSizeF(placed.points * layout_dpi_ / double{kLogicalDpi});
+    placed.widget->setFont(font);
+  }
+  placed.widget->setGeometry(pixels(placed.place, layout_dpi_));
+}
+
+void FormWidget::fit_to(const QScreen& screen) {
+  const QRect area = screen.availableGeometry();
+  const QSize frame = frame_of(*this);
+  const int dpi = ui::fitting_dpi(client_size_, kLogicalDpi, {frame.width(), frame.height()},
+                                  {area.width(), area.height()});
+  if (dpi != layout_dpi_) {
+    layout_dpi_ = dpi;
+    // The controls without a font of their own take the window's.
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * dpi / kLogicalDpi);
+    setFont(font);
+    for (const Placed& placed : placed_) lay_out(placed);
+  }
+  resize(ui::twips_to_pixels(client_size_.width, dpi),
+         ui::twips_to_pixels(client_size_.height, dpi));
+}
+
+// Qt places a window by the top left of its frame.
+void FormWidget::centre_on(const QScreen& screen) {
+  const QRect area = screen.availableGeometry();
+  const QSize outer = size() + frame_of(*this);
+  move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+       area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void FormWidget::open_on(QScreen* screen) {
+  if (!screen) return;
+  opened_on_ = screen;
+  setScreen(screen);  // drawn at that screen's scale from the start
+  fit_to(*screen);
+  centre_on(*screen);
+  placing_ = true;
+}
+
+bool FormWidget::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::WindowActivate:
+      last_active = this;
+      break;
+    case QEvent::ScreenChangeInternal:
+      // Another screen, maybe of another scale: fitted to it afresh where it stands.
+      if (screen()) fit_to(*screen());
+      break;
+    case QEvent::Paint:
+      // Shown by the window manager, so with its frame: fitted and centred again if the frame
+      // is not the one it was placed with.
+      if (placing_) {
+        placing_ = false;
+        const QSize frame = frameGeometry().size() - size();
+        if (known(frame) && frame != frame_seen && opened_on_) {
+          frame_seen = frame;
+          fit_to(*opened_on_);
+          centre_on(*opened_on_);
+        }
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+QScreen* screen_to_open_on(QWidget& window) {
+  QScreen* screen = last_active ? last_active->screen() : window.screen();
+  return screen ? screen : QGuiApplication::primaryScreen();
+}
 
 void FormWidget::closeEvent(QCloseEvent* event) {
   if (owner_.on_close) {
@@ -31,14 +147,6 @@ void FormWidget::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
-// Qt places a window by the top left of its frame.
-void centre_on_screen(QWidget& window) {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  const QSize frame = window.frameGeometry().size();
-  window.move(screen.x() + (screen.width() - frame.width()) / 2,
-              screen.y() + (screen.height() - frame.height()) / 2);
-}
-
 // Not left to the window manager's activation, which differs between platforms.
 void focus_first_control(QWidget& window) {
   for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
@@ -56,11 +164,10 @@ namespace lv::ui {
 Window::Window(std::string name, std::string caption, Twips client_size, Background background)
     : impl_(std::make_unique<Impl>()) {
   impl_->name = std::move(name);
-  impl_->widget = std::make_unique<qt::FormWidget>(*this);
+  impl_->widget = std::make_unique<qt::FormWidget>(*this, client_size);
   QWidget& widget = *impl_->widget;
   widget.setObjectName(QString::fromStdString(impl_->name));
   widget.setWindowTitle(QString::fromStdString(caption));
-  widget.resize(qt::pixels(client_size.width), qt::pixels(client_size.height));
   if (background == Background::active_border) {
     // Qt has no such system colour; this is the light grey Windows uses for it.
     QPalette palette = widget.palette();
@@ -79,12 +186,11 @@ Window::~Window() {
 void Window::show_modal() {
   if (qt::registry().ended) return;
   qt::FormWidget& widget = *impl_->widget;
-  centre_on_screen(widget);
+  widget.open_on(qt::screen_to_open_on(widget));
   widget.setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   widget.modal_loop = &loop;
   widget.show();
-  centre_on_screen(widget);  // again, now that the frame around it is known
   widget.activateWindow();
   focus_first_control(widget);
   // Hiding the window quits the loop; if a handler has shown it again by the time the loop

@@ -84,7 +84,7 @@ bool Control::Impl::takes_focus() const {
 }
 
 void Control::Impl::lay_out() {
-  const UINT dpi = window->dpi;
+  const UINT dpi = window->layout_dpi;
   MoveWindow(hwnd, win32::to_pixels(place.left, dpi), win32::to_pixels(place.top, dpi),
              win32::to_pixels(place.width, dpi), win32::to_pixels(place.height, dpi), TRUE);
   if (font) own_font = win32::make_font(*font, dpi);

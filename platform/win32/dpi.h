@@ -1,4 +1,4 @@
-// Twips become pixels at the window's own DPI, and fonts are made for that DPI.
+// Twips become pixels at the window's layout DPI, and fonts are made for that DPI.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +7,12 @@
 #include <type_traits>
 
 #include "platform/controls.h"
+#include "platform/screen_fit.h"
 
 namespace lv::win32 {
 
 inline int to_pixels(int twips, UINT dpi) {
-  return MulDiv(twips, static_cast<int>(dpi), 1440);
+  return ui::twips_to_pixels(twips, static_cast<int>(dpi));
 }
 
 struct FontDeleter {

@@ -22,13 +22,14 @@ struct Window::Impl {
   Twips client_size{};
   Background background = Background::standard;
   HWND hwnd = nullptr;
-  UINT dpi = USER_DEFAULT_SCREEN_DPI;
-  win32::FontHandle font;  // the message font at dpi, for every control without its own
+  UINT dpi = USER_DEFAULT_SCREEN_DPI;         // its monitor's
+  UINT layout_dpi = USER_DEFAULT_SCREEN_DPI;  // twips and points: dpi, or less where that won't fit
+  win32::FontHandle font;  // the message font at layout_dpi, for every control without its own
   std::vector<Control::Impl*> controls;  // in creation order, which is the focus order
   HWND focus_before_deactivation = nullptr;
   bool keeps_screen_on = false;
 
-  // Places and fonts of every control at dpi.
+  // Places and fonts of every control at layout_dpi.
   void lay_out();
   void focus_first();
 };
@@ -47,7 +48,7 @@ struct Control::Impl {
   Twips place{};
   HWND hwnd = nullptr;
   std::optional<Font> font;                   // a font of its own instead of the window's
-  win32::FontHandle own_font;                 // font at the window's dpi
+  win32::FontHandle own_font;                 // font at the window's layout_dpi
   std::function<void()>* on_click = nullptr;  // buttons only
   BitmapHandle picture;                       // picture boxes only
 

@@ -7,8 +7,8 @@ namespace lv::win32 {
 
 namespace {
 
-// The picture at its own size in 96-DPI pixels, at the top left; the rest of the box in the
-// ordinary face colour.
+// The picture at its own size in 96-DPI pixels, scaled like the layout, at the top left; the rest
+// of the box in the ordinary face colour.
 void paint(HWND hwnd, HDC dc) {
   RECT client;
   GetClientRect(hwnd, &client);
@@ -19,7 +19,7 @@ void paint(HWND hwnd, HDC dc) {
   GetObjectW(control->picture.get(), sizeof bitmap, &bitmap);
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ previous = SelectObject(source, control->picture.get());
-  const int dpi = static_cast<int>(control->window->dpi);
+  const int dpi = static_cast<int>(control->window->layout_dpi);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchBlt(dc, 0, 0, MulDiv(bitmap.bmWidth, dpi, USER_DEFAULT_SCREEN_DPI),

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/screen_fit.h"
 #include "platform/win32/creation.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/program.h"
@@ -18,19 +19,52 @@ Window::Impl* window_of(HWND hwnd) {
   return reinterpret_cast<Window::Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-// The outer size that gives the window its client size at its DPI.
-SIZE frame_size(const Window::Impl& window) {
-  RECT frame{0, 0, win32::to_pixels(window.client_size.width, window.dpi),
-             win32::to_pixels(window.client_size.height, window.dpi)};
+// The program's window that was active last: the next window opens on its monitor.
+HWND last_active = nullptr;
+
+// What the frame adds to the client size at the monitor's DPI.
+SIZE frame_extra(const Window::Impl& window) {
+  RECT frame{0, 0, 0, 0};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, window.dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void centre_on_screen(const Window::Impl& window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window.hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& area = monitor.rcWork;
+// The outer size that gives the window its client size at its layout DPI.
+SIZE frame_size(const Window::Impl& window) {
+  const SIZE extra = frame_extra(window);
+  return {win32::to_pixels(window.client_size.width, window.layout_dpi) + extra.cx,
+          win32::to_pixels(window.client_size.height, window.layout_dpi) + extra.cy};
+}
+
+RECT work_area(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
+
+// Lays the window out at its monitor's DPI, or smaller where that would not fit the work area.
+void fit_to(Window::Impl& window, HMONITOR monitor) {
+  const RECT area = work_area(monitor);
+  const SIZE extra = frame_extra(window);
+  const int fitting =
+      ui::fitting_dpi(window.client_size, static_cast<int>(window.dpi), {extra.cx, extra.cy},
+                      {area.right - area.left, area.bottom - area.top});
+  const auto layout_dpi = static_cast<UINT>(fitting);
+  if (window.font && layout_dpi == window.layout_dpi) return;
+  window.layout_dpi = layout_dpi;
+  window.font = win32::message_font(layout_dpi);
+  window.lay_out();
+}
+
+// Centred on the monitor's work area, fitted to it, the title bar on it.
+void open_on(Window::Impl& window, HMONITOR monitor) {
+  const RECT area = work_area(monitor);
+  // Moved there first, so that the window takes the monitor's DPI before it is fitted.
+  SetWindowPos(window.hwnd, nullptr, area.left, area.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  window.dpi = GetDpiForWindow(window.hwnd);
+  fit_to(window, monitor);
   const SIZE size = frame_size(window);
   const LONG left = area.left + (area.right - area.left - size.cx) / 2;
   const LONG top = area.top + (area.bottom - area.top - size.cy) / 2;
@@ -88,6 +122,7 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
       }
       return DefWindowProcW(hwnd, message, wparam, lparam);
     case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) last_active = hwnd;
       // Like a dialog box, the window gets its focused control back when it is active again.
       if (LOWORD(wparam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
@@ -102,12 +137,12 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
       }
       return 0;
     case WM_DPICHANGED: {
+      // Another monitor: fitted to it afresh, at the place the system suggests.
       window->dpi = HIWORD(wparam);
-      window->font = win32::message_font(window->dpi);
-      window->lay_out();
+      fit_to(*window, MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+      const SIZE size = frame_size(*window);
+      SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
@@ -146,7 +181,7 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
                       GetModuleHandleW(nullptr), impl_.get()),
       "het venster");
   impl_->dpi = GetDpiForWindow(impl_->hwnd);
-  impl_->font = win32::message_font(impl_->dpi);
+  fit_to(*impl_, MonitorFromWindow(impl_->hwnd, MONITOR_DEFAULTTOPRIMARY));
   const SIZE size = frame_size(*impl_);
   SetWindowPos(impl_->hwnd, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -175,7 +210,8 @@ void Window::show_modal() {
   }
   // It may have been made to wait itself, by a window shown before it.
   EnableWindow(hwnd, TRUE);
-  centre_on_screen(*impl_);
+  const HWND placed_by = win32::is_program_window(last_active) ? last_active : hwnd;
+  open_on(*impl_, MonitorFromWindow(placed_by, MONITOR_DEFAULTTOPRIMARY));
   impl_->focus_before_deactivation = nullptr;
   ShowWindow(hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd);

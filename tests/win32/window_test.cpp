@@ -64,6 +64,32 @@ TEST(Window, MovingToADisplayOfAnotherDpiScalesPlacesAndFonts) {
   EXPECT_EQ(font_of(handle(test.first)).lfHeight, metrics.lfMessageFont.lfHeight);
 }
 
+TEST(Window, MovingToADisplayOfADpiTooLargeForItShrinksTheLayoutToFit) {
+  // The exercise window's size, and its syllable.
+  ui::Window window{"big", "Groot", {0, 0, 15240, 11010}, ui::Background::standard};
+  ui::Label syllable{window, "syllable", {5280, 4320, 3375, 1455}, "baa"};
+  syllable.set_font({"MS Sans Serif", 24, true});
+  RECT suggested{0, 0, 4600, 3400};
+  SendMessageW(handle(window), WM_DPICHANGED, MAKEWPARAM(288, 288),
+               reinterpret_cast<LPARAM>(&suggested));
+  RECT outer;
+  GetWindowRect(handle(window), &outer);
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_LE(outer.right - outer.left, work.right - work.left);
+  EXPECT_LE(outer.bottom - outer.top, work.bottom - work.top);
+  // Smaller than 288 DPI would make it, and every place and the font shrunk alike. (The frame
+  // stays at the DPI the window really has, so the layout's DPI is read from a control.)
+  EXPECT_LT(client_size(window).cx, 4572);
+  const Box box = box_of(syllable);
+  const double dpi = box.width * 1440.0 / 3375;
+  EXPECT_LT(dpi, 288);
+  EXPECT_NEAR(box.left, 5280 * dpi / 1440, 1.5);
+  EXPECT_NEAR(box.top, 4320 * dpi / 1440, 1.5);
+  EXPECT_NEAR(box.height, 1455 * dpi / 1440, 1.0);
+  EXPECT_NEAR(-font_of(handle(syllable)).lfHeight, 24 * dpi / 72, 1.0);
+}
+
 TEST(Window, TextsAreUtf8) {
   TestWindow test;
   EXPECT_EQ(test.window.caption(), "Proefvenster");
