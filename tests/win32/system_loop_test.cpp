@@ -1,6 +1,6 @@
 // Ticks while Windows runs a loop of its own for a window: its system menu is open (Alt+Space),
 // or it is being moved. The program's own wait does not run then; the ticks must come all the
-// same, on their schedule, and none may be lost.
+// same, on their schedule, and none may be lost. So too while the window is minimised.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -35,8 +35,8 @@ LRESULT CALLBACK watch_messages(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-// Should the ticks not come, nothing would close the system's loop: after a generous time this
-// presses Escape, once a second until the test is over, and the test fails on the count.
+// Should the ticks not come, nothing would close the system's loop or restore the window: after a
+// generous time this does, once a second until the test is over, and the test fails on the count.
 class Watchdog {
  public:
   explicit Watchdog(HWND hwnd)
@@ -45,6 +45,7 @@ class Watchdog {
           auto wait = std::chrono::seconds(30);
           while (!done_changed_.wait_for(lock, wait, [this] { return done_; })) {
             PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
             wait = std::chrono::seconds(1);
           }
         }) {}
@@ -67,14 +68,22 @@ class Watchdog {
 };
 
 struct Counts {
-  int in_loop = 0;  // ticks that came while the system's loop ran
+  int inside = 0;  // ticks that came while the system's loop ran, or the window was minimised
   int early = 0;
-  bool caught_up = false;  // every deadline passed is accounted for, once the loop is over
+  bool caught_up = false;  // every deadline passed is accounted for, once that is over
 };
 
-// Shows a window whose 10 ms timer counts its ticks, posts it `command`, and once 100 ticks have
-// come inside the system's loop that follows, presses Escape until it ends.
-Counts ticks_through(WPARAM command, LPARAM lparam) {
+// What is posted to the window, and whether the system runs a loop of its own for it.
+struct Situation {
+  WPARAM command;
+  LPARAM lparam;
+  bool system_loop;
+};
+
+// Shows a window whose 10 ms timer counts its ticks and posts it a system command. Once 100 ticks
+// have come inside the system's loop that follows, it presses Escape until the loop ends; once
+// 100 have come while the window is minimised, it restores the window.
+Counts ticks_through(const Situation& situation) {
   TestWindow test;
   const HWND hwnd = test.window.impl().hwnd;
   const HHOOK hook =
@@ -87,20 +96,28 @@ Counts ticks_through(WPARAM command, LPARAM lparam) {
   ui::Timer pacing{test.window, "pacing", 10, false};
   Counts counts;
   int ticks = 0;
+  bool was_minimised = false;
   const auto before_start = Clock::now();
   pacing.on_tick = [&] {
     ++ticks;
     const auto now = Clock::now();
     const auto due = pacing.impl().pacer.schedule().next_deadline() - milliseconds(10);
     if (now < due || now < before_start + milliseconds(10) * ticks) ++counts.early;
-    if (ticks == 5) PostMessageW(hwnd, WM_SYSCOMMAND, command, lparam);
-    // Escape again now and then: the first may only close the menu, not leave menu mode.
-    if (in_system_loop && ++counts.in_loop >= 100 && counts.in_loop % 10 == 0) {
-      PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+    if (ticks == 5) PostMessageW(hwnd, WM_SYSCOMMAND, situation.command, situation.lparam);
+    const bool inside = situation.system_loop ? in_system_loop.load() : IsIconic(hwnd) != FALSE;
+    was_minimised = was_minimised || IsIconic(hwnd);
+    if (inside && ++counts.inside >= 100 && counts.inside % 10 == 0) {
+      // Escape again now and then: the first may only close the menu, not leave menu mode.
+      if (situation.system_loop) {
+        PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+      } else {
+        ShowWindow(hwnd, SW_RESTORE);
+      }
     }
+    const bool over = situation.system_loop ? system_loops_entered > 0 : was_minimised;
     const std::int64_t passed = (now - before_start) / milliseconds(10);
     const std::int64_t accounted = ticks + pacing.impl().pacer.schedule().dropped();
-    if (system_loops_entered > 0 && !in_system_loop && accounted + 2 >= passed) {
+    if (over && !inside && accounted + 2 >= passed) {
       counts.caught_up = true;
       test.window.hide();
     }
@@ -108,20 +125,27 @@ Counts ticks_through(WPARAM command, LPARAM lparam) {
   pacing.start();
   test.window.show_modal();
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ(system_loops_entered, 1);
+  EXPECT_EQ(system_loops_entered, situation.system_loop ? 1 : 0);
   return counts;
 }
 
 TEST(SystemLoops, TicksKeepTheirScheduleWhileTheSystemMenuIsOpen) {
-  const Counts counts = ticks_through(SC_KEYMENU, ' ');
-  EXPECT_GE(counts.in_loop, 100);
+  const Counts counts = ticks_through({SC_KEYMENU, ' ', true});
+  EXPECT_GE(counts.inside, 100);
   EXPECT_EQ(counts.early, 0);
   EXPECT_TRUE(counts.caught_up);
 }
 
 TEST(SystemLoops, TicksKeepTheirScheduleWhileTheWindowIsMoved) {
-  const Counts counts = ticks_through(SC_MOVE, 0);
-  EXPECT_GE(counts.in_loop, 100);
+  const Counts counts = ticks_through({SC_MOVE, 0, true});
+  EXPECT_GE(counts.inside, 100);
+  EXPECT_EQ(counts.early, 0);
+  EXPECT_TRUE(counts.caught_up);
+}
+
+TEST(SystemLoops, TicksKeepTheirScheduleWhileTheWindowIsMinimised) {
+  const Counts counts = ticks_through({SC_MINIMIZE, 0, false});
+  EXPECT_GE(counts.inside, 100);
   EXPECT_EQ(counts.early, 0);
   EXPECT_TRUE(counts.caught_up);
 }
