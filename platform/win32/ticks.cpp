@@ -99,8 +99,12 @@ bool run_next_tick() {
       return true;
     }
   }
-  std::vector<HANDLE> handles;
-  std::vector<ui::Timer::Impl*> timers;
+  // Kept from pass to pass, so that waiting for a tick allocates nothing. A handler may wait in
+  // here again, modally: nothing is read from them once the tick's handler runs.
+  static std::vector<HANDLE> handles;
+  static std::vector<ui::Timer::Impl*> timers;
+  handles.clear();
+  timers.clear();
   for (ui::Timer::Impl* timer : program().timers) {
     if (!timer->pacer.running()) continue;
     handles.push_back(timer->waitable);
