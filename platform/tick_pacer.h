@@ -21,9 +21,7 @@ class Alarm {
   // replaces any ringing set before. Each ringing makes the backend call TickPacer::wake.
   virtual void ring(TickClock::duration first, std::chrono::milliseconds period) = 0;
   virtual void silence() = 0;
-
- protected:
-  ~Alarm() = default;
+  virtual ~Alarm() = default;
 };
 
 class TickPacer {
