@@ -1,5 +1,7 @@
 #include "platform/tick_pacer.h"
 
+#include <algorithm>
+
 namespace lv::ui {
 
 void TickPacer::set_interval(int interval_ms) {
@@ -11,6 +13,7 @@ void TickPacer::start() {
   ++generation_;
   running_ = true;
   catching_up_ = false;
+  held_into_tick_ = TickClock::duration::zero();
   const TickClock::time_point now = clock_();
   schedule_.start(now, std::chrono::milliseconds(interval_ms_));
   if (ticking()) {
@@ -25,6 +28,28 @@ void TickPacer::stop() {
   running_ = false;
   catching_up_ = false;
   alarm_.silence();
+}
+
+void TickPacer::hold() {
+  if (held_) return;
+  if (ticking()) {
+    const TickClock::duration interval = std::chrono::milliseconds(interval_ms_);
+    const TickClock::duration into = clock_() - (schedule_.next_deadline() - interval);
+    held_into_tick_ = std::clamp(into, TickClock::duration::zero(), interval);
+  }
+  held_ = true;
+  catching_up_ = false;
+  alarm_.silence();
+}
+
+void TickPacer::release() {
+  if (!held_) return;
+  held_ = false;
+  if (!ticking()) return;
+  const TickClock::time_point now = clock_();
+  schedule_.start(now - held_into_tick_, std::chrono::milliseconds(interval_ms_));
+  held_into_tick_ = TickClock::duration::zero();
+  ring_in_step(now);
 }
 
 bool TickPacer::due() const {

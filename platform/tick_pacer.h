@@ -48,6 +48,13 @@ class TickPacer {
   // instead of waiting for the alarm.
   bool catching_up() const { return catching_up_; }
 
+  // While held, the timer gives no ticks and its alarm is silent, though it still counts as
+  // running; released, it goes on from where it was held, as if no time had passed meanwhile, so
+  // that the time held neither brings ticks in a burst nor shortens the tick that was under way.
+  void hold();
+  void release();
+  bool held() const { return held_; }
+
   // Whether a tick is due now, for loops the program does not run itself (the system's own,
   // while a menu is open or a window is moved) that cannot wait for the alarm.
   bool due() const;
@@ -55,7 +62,7 @@ class TickPacer {
   const TickSchedule& schedule() const { return schedule_; }
 
  private:
-  bool ticking() const { return running_ && interval_ms_ > 0; }
+  bool ticking() const { return running_ && interval_ms_ > 0 && !held_; }
   // Arms the alarm for the schedule's next deadline, and every interval after it.
   void ring_in_step(TickClock::time_point now);
 
@@ -65,7 +72,9 @@ class TickPacer {
   int interval_ms_ = 0;
   bool running_ = false;
   bool catching_up_ = false;
-  std::uint64_t generation_ = 0;  // changes at every start and stop
+  bool held_ = false;
+  TickClock::duration held_into_tick_{};  // how far the tick under way had come when held
+  std::uint64_t generation_ = 0;          // changes at every start and stop
 };
 
 }  // namespace lv::ui

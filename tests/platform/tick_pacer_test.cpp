@@ -144,5 +144,65 @@ TEST_F(TickPacerTest, AnIntervalOfZeroRunsWithoutTicks) {
   EXPECT_EQ(wake_and_catch_up(), 0);
 }
 
+// A page that is hidden for a while: nothing ticks meanwhile, and afterwards the drill goes on
+// at its pace from where it was, without a burst of held-back ticks and without the tick under
+// way being cut short.
+TEST_F(TickPacerTest, HeldTheTimerGivesNoTicksAndGoesOnFromWhereItWasWhenReleased) {
+  at(10);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  at(14);  // 4 ms into the second tick
+  pacer.hold();
+  EXPECT_TRUE(alarm.silenced);
+  EXPECT_TRUE(pacer.running());
+  EXPECT_FALSE(pacer.due());
+  at(5000);
+  EXPECT_EQ(wake_and_catch_up(), 0);  // a ringing still queued does nothing
+  pacer.release();
+  ASSERT_FALSE(alarm.silenced);
+  EXPECT_EQ(alarm.ringings.back().at, t0 + milliseconds(5006));  // the 6 ms left of that tick
+  at(5005.9);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  at(5006);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  at(5016);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+}
+
+TEST_F(TickPacerTest, HoldingDropsTheTicksACatchUpStillOwedButTheOneUnderWay) {
+  at(35);  // three ticks due at once
+  pacer.wake(tick);
+  ASSERT_TRUE(pacer.catching_up());
+  pacer.hold();
+  EXPECT_FALSE(pacer.catching_up());
+  at(100);
+  pacer.release();
+  EXPECT_EQ(wake_and_catch_up(), 1);  // it was due when held
+  at(109.9);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  at(110);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(TickPacerTest, StoppedOrStartedWhileHeldTheTimerStaysQuietUntilReleased) {
+  pacer.hold();
+  pacer.stop();
+  pacer.start();  // a drill started while the page is hidden
+  EXPECT_TRUE(alarm.silenced);
+  at(500);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  pacer.release();
+  at(509);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  at(510);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  pacer.stop();
+  pacer.hold();
+  pacer.release();  // a stopped timer stays stopped
+  at(600);
+  EXPECT_EQ(wake_and_catch_up(), 0);
+  EXPECT_FALSE(pacer.running());
+}
+
 }  // namespace
 }  // namespace lv::ui
