@@ -1,0 +1,56 @@
+// The pacer's alarm in the page: a browser timer that keeps its phase, on the page's clock.
+#include <emscripten.h>
+
+#include <chrono>
+
+#include "platform/web/web_backend.h"
+
+namespace lv::ui {
+
+namespace {
+
+class PageAlarm final : public Alarm {
+ public:
+  PageAlarm() : id_(++last_id_) {}
+  ~PageAlarm() override { lv_alarm_silence(id_); }
+  PageAlarm(const PageAlarm&) = delete;
+  PageAlarm& operator=(const PageAlarm&) = delete;
+
+  void ring(TickClock::duration first, std::chrono::milliseconds period) override {
+    lv_alarm_ring(id_, std::chrono::duration<double, std::milli>(first).count(),
+                  static_cast<double>(period.count()));
+  }
+  void silence() override { lv_alarm_silence(id_); }
+  int id() const { return id_; }
+
+ private:
+  static inline int last_id_ = 0;
+  int id_;
+};
+
+}  // namespace
+
+// performance.now(), which the page's timers run on too.
+TickClock::time_point TickClock::now() noexcept {
+  const std::chrono::duration<double, std::milli> since_load(emscripten_get_now());
+  return time_point(std::chrono::duration_cast<duration>(since_load));
+}
+
+std::unique_ptr<Alarm> make_alarm(Timer::Impl& /*timer*/) {
+  return std::make_unique<PageAlarm>();
+}
+
+}  // namespace lv::ui
+
+namespace lv::web {
+
+void alarm_rang(int alarm) {
+  for (ui::Timer::Impl* timer : program().timers) {
+    if (static_cast<const ui::PageAlarm&>(*timer->alarm).id() == alarm) {
+      timer->wake();
+      return;
+    }
+  }
+}
+
+}  // namespace lv::web
