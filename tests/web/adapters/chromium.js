@@ -1,0 +1,53 @@
+'use strict';
+// Chromium through playwright-core, on Debian's browser. Besides what every driver does, it
+// reads the accessibility tree over the DevTools protocol, sizes the viewport and takes
+// screenshots.
+const { chromium } = require('playwright-core');
+const recorder = require('./recorder-source');
+
+async function makeChromium(url) {
+  const browser = await chromium.launch({
+    executablePath: process.env.LV_CHROMIUM || '/usr/bin/chromium',
+    args: [
+      '--disable-background-networking',
+      '--disable-background-timer-throttling',
+      '--disable-backgrounding-occluded-windows',
+      '--disable-renderer-backgrounding',
+      '--disable-component-update',
+      '--disable-default-apps',
+      '--disable-sync',
+      '--no-first-run',
+      '--no-default-browser-check',
+      '--disable-features=Translate,MediaRouter,OptimizationHints',
+    ],
+  });
+  const context = await browser.newContext({ viewport: { width: 1366, height: 657 }, locale: 'nl-NL' });
+  await context.addInitScript({ content: recorder });
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+
+  return {
+    clockSlack: 0, // performance.now() and event times share one clock in steps of 0.1 ms
+    open: () => page.goto(url),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    press: (keys) => page.keyboard.press(keys),
+    type: (text) => page.keyboard.type(text),
+    keyDown: (key) => page.keyboard.down(key), // a second down of a held key is a repeat
+    keyUp: (key) => page.keyboard.up(key),
+    click: (selector) => page.click(selector),
+    setViewport: (width, height) => page.setViewportSize({ width, height }),
+    screenshot: (clip) => page.screenshot({ clip, animations: 'disabled', caret: 'initial' }),
+    async accessibilityTree() {
+      const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+      return nodes.map((n) => ({
+        role: n.role?.value,
+        name: n.name?.value,
+        value: n.value?.value,
+        ignored: n.ignored,
+      }));
+    },
+    close: () => browser.close(),
+  };
+}
+
+module.exports = makeChromium;

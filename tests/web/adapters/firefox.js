@@ -1,0 +1,42 @@
+'use strict';
+// Firefox ESR through puppeteer-core over WebDriver BiDi.
+const puppeteer = require('puppeteer-core');
+const recorder = require('./recorder-source');
+
+async function makeFirefox(url) {
+  const browser = await puppeteer.launch({
+    browser: 'firefox',
+    executablePath: process.env.LV_FIREFOX || '/usr/bin/firefox-esr',
+    headless: true,
+    defaultViewport: { width: 1366, height: 657 },
+    extraPrefsFirefox: {
+      'browser.shell.checkDefaultBrowser': false,
+      'app.update.enabled': false,
+      'datareporting.policy.dataSubmissionEnabled': false,
+      'toolkit.telemetry.enabled': false,
+    },
+  });
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(recorder);
+
+  // Alt+S and the like: the modifier held around the letter, as a hand does it.
+  const press = async (keys) => {
+    const parts = keys.split('+');
+    const key = parts.pop();
+    for (const m of parts) await page.keyboard.down(m);
+    await page.keyboard.press(key);
+    for (const m of parts.reverse()) await page.keyboard.up(m);
+  };
+
+  return {
+    clockSlack: 1, // Firefox's clocks step by a millisecond
+    open: () => page.goto(url),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    press,
+    type: (text) => page.keyboard.type(text),
+    click: (selector) => page.click(selector),
+    close: () => browser.close(),
+  };
+}
+
+module.exports = makeFirefox;

@@ -1,0 +1,89 @@
+'use strict';
+// WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver. It needs an X display
+// (run it under xvfb-run). WebDriver cannot add a script to a page before the page's own, so
+// the server puts the recorder first into index.html instead.
+const { spawn } = require('node:child_process');
+const net = require('node:net');
+const { Builder, By, Key } = require('selenium-webdriver');
+const recorder = require('./recorder-source');
+
+const RECORDER_PATH = '/__lv_recorder.js';
+const KEYS = { Alt: Key.ALT, Shift: Key.SHIFT, Control: Key.CONTROL, Tab: Key.TAB, Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
+
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const s = net.createServer();
+    s.once('error', reject);
+    s.listen(0, '127.0.0.1', () => {
+      const { port } = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+}
+
+async function makeWebKit(url) {
+  if (!process.env.DISPLAY) throw new Error('WebKitGTK needs an X display: run this under xvfb-run -a');
+  const port = await freePort();
+  const driverProcess = spawn(process.env.LV_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver', [`--port=${port}`], {
+    stdio: ['ignore', 'inherit', 'inherit'],
+  });
+  const exited = new Promise((resolve) => driverProcess.once('exit', resolve));
+  let driver;
+  try {
+    // The driver takes a moment to listen; Builder's first request is retried until it does.
+    const until = Date.now() + 30_000;
+    for (;;) {
+      try {
+        driver = await new Builder()
+          .usingServer(`http://127.0.0.1:${port}`)
+          .withCapabilities({
+            browserName: 'MiniBrowser',
+            'webkitgtk:browserOptions': {
+              binary: process.env.LV_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+              args: ['--automation'],
+            },
+          })
+          .build();
+        break;
+      } catch (e) {
+        if (Date.now() > until || driverProcess.exitCode !== null) throw e;
+        await new Promise((r) => setTimeout(r, 100)); // poll for the driver to listen
+      }
+    }
+    await driver.manage().window().setRect({ width: 1366, height: 657 }).catch(() => {});
+  } catch (e) {
+    driverProcess.kill();
+    throw e;
+  }
+
+  const press = async (keys) => {
+    const parts = keys.split('+').map((k) => KEYS[k] ?? k);
+    const key = parts.pop();
+    let a = driver.actions();
+    for (const m of parts) a = a.keyDown(m);
+    a = a.sendKeys(key);
+    for (const m of parts.reverse()) a = a.keyUp(m);
+    await a.perform();
+  };
+
+  return {
+    clockSlack: 1, // WebKit's clocks step by a millisecond
+    open: () => driver.get(url),
+    evaluate: (fn, arg) => driver.executeScript(`return (${fn}).apply(null, arguments)`, arg),
+    press,
+    type: (text) => driver.actions().sendKeys(text).perform(),
+    click: async (selector) => driver.findElement(By.css(selector)).click(),
+    async close() {
+      await driver.quit().catch(() => {});
+      if (driverProcess.exitCode === null) driverProcess.kill();
+      await exited;
+    },
+  };
+}
+
+makeWebKit.serverOptions = {
+  extras: { [RECORDER_PATH]: { type: 'text/javascript; charset=utf-8', body: recorder } },
+  inject: [RECORDER_PATH],
+};
+
+module.exports = makeWebKit;

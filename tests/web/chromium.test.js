@@ -1,0 +1,16 @@
+'use strict';
+const { suite } = require('./scenario');
+
+suite('Chromium', require('./adapters/chromium'), [
+  'the settings window opens ready, with its values and the focus in the first field',
+  'a bad value gets a message naming its field and a second chance',
+  'Alt+S opens the exercise window with "Einde" focused',
+  'at 200 ms: series of ten syllables, rests, "reeks" and "tijd", no step early',
+  'the pace buttons shorten and lengthen the interval',
+  'the close box brings the settings back, and Start begins afresh',
+  'a held Enter and bare letters press nothing more',
+  'Einde ends the program, from either window, and it can be started again',
+  'screen readers name the fields after their prompts',
+  'every control is inside the window at common screen sizes',
+  'the focused "Einde" shows its focus when the window opens',
+]);

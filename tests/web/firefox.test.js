@@ -1,0 +1,8 @@
+'use strict';
+const { suite } = require('./scenario');
+
+suite('Firefox ESR', require('./adapters/firefox'), [
+  'the settings window opens ready, with its values and the focus in the first field',
+  'at 200 ms: a series, a rest, no step early',
+  'Alt+E ends the program',
+]);

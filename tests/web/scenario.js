@@ -1,0 +1,505 @@
+'use strict';
+// What a user does with the page and what they must see, written once for every browser. Each
+// case gets a driver adapter (see adapters/) that opens the page, evaluates in it, presses keys
+// and clicks; cases that need more than every driver offers (the accessibility tree, screenshots,
+// window sizes) use the adapter's optional parts and are run only by drivers that have them.
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { describe, it, before, after } = require('node:test');
+const { startServer } = require('./server');
+
+const SITE = process.env.LV_SITE;
+const WAIT = 45_000; // for anything the page should do at once
+
+const CONSONANTS = 'b d f g h j k l m n p r s t v w z'.split(' ');
+const VOWELS = 'a e i o u ui eu aa oo ie ei au ee uu ij ou'.split(' ');
+const SYLLABLE = new RegExp(`^(${CONSONANTS.join('|')})(${VOWELS.join('|')})$`);
+
+const SHORT_REST = 3500;
+const LONG_REST = 5500;
+// A rest is timed from its own start, while the picture appears at the step that ends the series,
+// which may itself come up to a tick late.
+const TICK = 10;
+
+const settingsControls = ['Label1', 'txt_start', 'Label3', 'Label2', 'txt_speed', 'Label4', 'cmd_start', 'cmd_exit']
+  .map((n) => `frm_hoofd-${n}`);
+const exerciseControls = ['cmd_exit', 'Label1', 'Label3', 'Label4', 'Label5', 'Command1', 'Command2']
+  .map((n) => `frm_werk-${n}`);
+
+// ---- reading and waiting ----
+
+async function waitFor(t, fn, arg, what, timeout = WAIT) {
+  const until = Date.now() + timeout;
+  let last;
+  for (;;) {
+    last = await t.evaluate(fn, arg);
+    if (last) return last;
+    if (Date.now() > until) assert.fail(`timed out after ${timeout / 1000} s waiting for ${what}`);
+    await new Promise((r) => setTimeout(r, 25)); // poll, not a wait for time to pass
+  }
+}
+
+const look = (t) =>
+  t.evaluate(() => ({
+    windows: __lv.shownWindows(),
+    title: document.title,
+    focused: __lv.focused(),
+    start: __lv.value('frm_hoofd-txt_start'),
+    speed: __lv.value('frm_hoofd-txt_speed'),
+    stopped: __lv.visible('stopped'),
+    dialog: !!document.getElementById('message')?.open,
+  }));
+
+async function openReady(t) {
+  await t.open();
+  await waitFor(
+    t,
+    () => __lv.shownWindows().join() === 'frm_hoofd' && __lv.focused() === 'frm_hoofd-txt_start',
+    null,
+    'the settings window with the focus in "Geef start interval"',
+  );
+}
+
+async function waitFocus(t, id) {
+  await waitFor(t, (want) => __lv.focused() === want, id, `the focus on ${id}`);
+}
+
+// Replaces a field's text as a user would: into the field, select all, type.
+async function retype(t, id, text) {
+  await t.click(`#${id}`);
+  await waitFocus(t, id);
+  await t.press('Control+a');
+  if (text) await t.type(text);
+  else await t.press('Backspace');
+  await waitFor(t, ([i, v]) => __lv.value(i) === v, [id, text], `${id} to read "${text}"`);
+}
+
+async function startExercise(t) {
+  await t.press('Alt+s');
+  await waitFor(t, () => __lv.shownWindows().join() === 'frm_werk', null, 'the exercise window');
+}
+
+// The n-th syllable shown since the last Alt+S, with what "tijd" and "reeks" read then.
+async function waitShow(t, n) {
+  return waitFor(
+    t,
+    (k) => __lv.rec.events.filter((e) => e.what === 'syllable' && e.value)[k - 1]?.state,
+    n,
+    `syllable ${n}`,
+  );
+}
+
+async function checkNoPageErrors(t) {
+  const errors = await t.evaluate(() => window.__lv?.rec.errors ?? ['the recorder is missing']);
+  assert.deepEqual(errors, [], 'uncaught errors in the page');
+}
+
+// ---- the drill's rhythm, from the recorded events ----
+
+// Splits the recorded changes into series: the 21 steps of each (ten syllables shown and
+// hidden, then the picture) and the rest's end. A syllable or picture that a drill closed
+// before left shown is hidden as the next one starts: that is not a step.
+function seriesOf(events) {
+  const all = [];
+  let cur = { marks: [], shows: [] };
+  let begun = false;
+  for (const e of events) {
+    if (!begun && !e.value && (e.what === 'syllable' || e.what === 'picture')) continue;
+    if (e.what === 'syllable' || e.what === 'picture') begun = true;
+    if (e.what === 'syllable') {
+      assert.ok(cur.restStart === undefined, `a syllable ${e.value ? 'shown' : 'hidden'} during the rest of series ${all.length + 1}`);
+      cur.marks.push({ t: e.t, kind: e.value ? 'show' : 'hide' });
+      if (e.value) cur.shows.push({ t: e.t, ...e.state });
+    } else if (e.what === 'picture' && e.value) {
+      assert.equal(e.state.syllable, false, 'the syllable is hidden while the rest picture shows');
+      cur.restStart = e.t;
+      cur.marks.push({ t: e.t, kind: 'rest' });
+    } else if (e.what === 'picture' && !e.value) {
+      assert.ok(cur.restStart !== undefined, 'the picture hidden without having been shown');
+      cur.restEnd = e.t;
+      all.push(cur);
+      cur = { marks: [], shows: [] };
+    } else if (e.what === 'window' && !e.value) {
+      break;
+    }
+  }
+  if (cur.marks.length) all.push(cur);
+  return all;
+}
+
+// Checks `full` whole series and rests and the start of the next one against the drill's
+// rules: shapes, counts, readings, rest lengths, and that no step comes before its tick.
+function checkRhythm(rec, { interval, step, full, slack }) {
+  assert.ok(rec.origin !== null, 'the Alt+S keydown was seen');
+  const series = seriesOf(rec.events);
+  assert.ok(series.length >= full + 1, `${full} series and the start of the next were recorded (got ${series.length})`);
+  const pattern = [...Array(10)].flatMap(() => ['show', 'hide']).concat('rest');
+  let base = rec.origin;
+  let I = interval;
+  for (let s = 0; s <= full; s++) {
+    const { marks, shows, restStart, restEnd } = series[s];
+    const name = `series ${s + 1}`;
+    const whole = s < full;
+    if (whole) assert.deepEqual(marks.map((m) => m.kind), pattern, `${name}: ten syllables shown and hidden, then the rest`);
+    else assert.deepEqual(marks.map((m) => m.kind), pattern.slice(0, marks.length), `${name}: starts with a syllable`);
+    shows.forEach((sh, i) => {
+      assert.match(sh.text, SYLLABLE, `${name}, syllable ${i + 1}: a consonant and a vowel sound`);
+      assert.equal(sh.reeks, String((s % 3) + 1), `${name}, syllable ${i + 1}: "reeks"`);
+      assert.equal(sh.tijd, String(I), `${name}, syllable ${i + 1}: "tijd"`);
+    });
+    marks.forEach((m, i) => {
+      const due = base + ((i + 1) * I) / 2;
+      assert.ok(m.t >= due - slack, `${name}, step ${i + 1} (${m.kind}) came ${(due - m.t).toFixed(2)} ms before its tick`);
+    });
+    if (!whole) break;
+    const long = s % 3 === 2;
+    const rest = long ? LONG_REST : SHORT_REST;
+    const restDue = base + (21 * I) / 2 + rest;
+    assert.ok(restEnd >= restDue - slack, `${name}: the rest ended ${(restDue - restEnd).toFixed(2)} ms before its tick`);
+    const length = restEnd - restStart;
+    assert.ok(length >= rest - TICK, `${name}: the ${long ? 'long' : 'short'} rest lasted ${length.toFixed(1)} ms`);
+    if (!long) assert.ok(length < LONG_REST, `${name}: a short rest, not a long one (${length.toFixed(1)} ms)`);
+    base = restDue;
+    if (long) I = Math.max(step, I - step);
+  }
+  return series;
+}
+
+// ---- the cases ----
+
+const cases = {
+  'the settings window opens ready, with its values and the focus in the first field': async (t) => {
+    await openReady(t);
+    assert.deepEqual(await look(t), {
+      windows: ['frm_hoofd'], title: 'Form1', focused: 'frm_hoofd-txt_start',
+      start: '2000', speed: '100', stopped: false, dialog: false,
+    });
+    const seen = await t.evaluate((ids) => ids.map((id) => [id, __lv.visible(id), __lv.text(id)]), settingsControls);
+    const texts = Object.fromEntries(seen.map(([id, , text]) => [id.split('-')[1], text]));
+    for (const [id, shown] of seen) assert.ok(shown, `${id} is shown`);
+    assert.equal(texts.Label1, 'Geef start interval');
+    assert.equal(texts.Label2, 'Geef versnelling');
+    assert.equal(texts.Label3, 'Mili seconden');
+    assert.equal(texts.Label4, 'Mili seconden');
+    assert.equal(texts.cmd_start, 'Start');
+    assert.equal(texts.cmd_exit, 'Einde');
+    // The access keys are marked: the first letter underlined, the rest not.
+    const underline = await t.evaluate((ids) => ids.map((id) => {
+      const el = document.getElementById(id);
+      const walker = document.createTreeWalker(el, NodeFilter.SHOW_TEXT);
+      const marked = (node) => {
+        for (let e = node.parentElement; e; e = e === el ? null : e.parentElement) {
+          if (getComputedStyle(e).textDecorationLine.includes('underline')) return true;
+        }
+        return false;
+      };
+      const letters = [];
+      for (let n = walker.nextNode(); n; n = walker.nextNode()) {
+        for (const ch of n.data.trim()) letters.push([ch, marked(n)]);
+      }
+      return letters.filter(([, m]) => m).map(([c]) => c).join('');
+    }), ['frm_hoofd-cmd_start', 'frm_hoofd-cmd_exit']);
+    assert.deepEqual(underline, ['S', 'E'], 'the underlined letters of "Start" and "Einde"');
+    const box = await t.evaluate(() => [...document.querySelectorAll('section.window')].map((w) => ({
+      id: w.id,
+      caption: w.querySelector('.caption')?.textContent.trim(),
+      close: w.querySelector('button.close')?.tabIndex,
+    })));
+    assert.deepEqual(box, [
+      { id: 'frm_hoofd', caption: 'Form1', close: -1 },
+      { id: 'frm_werk', caption: 'Lettervonk', close: -1 },
+    ]);
+    // Tab goes through the settings window in reading order.
+    for (const id of ['frm_hoofd-txt_speed', 'frm_hoofd-cmd_start', 'frm_hoofd-cmd_exit']) {
+      await t.press('Tab');
+      await waitFocus(t, id);
+    }
+    await checkNoPageErrors(t);
+  },
+
+  'a bad value gets a message naming its field and a second chance': async (t) => {
+    await openReady(t);
+    const message = async (field, prompt, typed) => {
+      await t.press('Alt+s');
+      const box = await waitFor(t, () => {
+        const d = document.getElementById('message');
+        return d?.open && document.activeElement?.closest('dialog') === d && {
+          modal: d.matches(':modal'),
+          heading: d.querySelector('h2')?.textContent.trim(),
+          text: d.textContent.replace(/\s+/g, ' '),
+          focused: document.activeElement.tagName + ':' + document.activeElement.textContent.trim(),
+        };
+      }, null, `the message about ${field}`);
+      assert.equal(box.modal, true, 'the message is modal');
+      assert.equal(box.heading, 'Lettervonk');
+      assert.equal(box.focused, 'BUTTON:OK', 'OK has the focus');
+      assert.ok(box.text.includes(prompt), `the message names "${prompt}": ${box.text}`);
+      if (typed) assert.ok(box.text.includes(typed), `the message quotes "${typed}": ${box.text}`);
+      assert.deepEqual((await look(t)).windows, ['frm_hoofd'], 'still in the settings window');
+      await t.press('Enter');
+      const after = await waitFor(t, (id) => !document.getElementById('message').open && __lv.focused() === id && {
+        start: __lv.value('frm_hoofd-txt_start'),
+        speed: __lv.value('frm_hoofd-txt_speed'),
+        selected: [document.activeElement.selectionStart, document.activeElement.selectionEnd],
+        windows: __lv.shownWindows(),
+      }, field, `the focus back in ${field}`);
+      return after;
+    };
+
+    await retype(t, 'frm_hoofd-txt_start', '20x0');
+    let after = await message('frm_hoofd-txt_start', 'Geef start interval', '20x0');
+    assert.deepEqual(after, { start: '20x0', speed: '100', selected: [0, 4], windows: ['frm_hoofd'] });
+    await t.type('200'); // over the selection
+    await retype(t, 'frm_hoofd-txt_speed', '');
+    after = await message('frm_hoofd-txt_speed', 'Geef versnelling', null);
+    assert.deepEqual(after, { start: '200', speed: '', selected: [0, 0], windows: ['frm_hoofd'] });
+    await t.type('100');
+    await startExercise(t);
+    const first = await waitShow(t, 1);
+    assert.equal(first.tijd, '200', 'the corrected start interval is the one used');
+    await checkNoPageErrors(t);
+  },
+
+  'Alt+S opens the exercise window with "Einde" focused': async (t) => {
+    await openReady(t);
+    await startExercise(t);
+    await waitFocus(t, 'frm_werk-cmd_exit');
+    const seen = await look(t);
+    assert.equal(seen.title, 'Lettervonk');
+    assert.equal(seen.stopped, false);
+    const shown = await t.evaluate((ids) => ids.filter((id) => !__lv.shown(id)), exerciseControls);
+    assert.deepEqual(shown, [], 'controls of the exercise window not shown');
+    assert.equal(await t.evaluate(() => __lv.text('frm_werk-cmd_exit')), 'Einde');
+    assert.deepEqual((await t.evaluate(() => __lv.state())).picture, false, 'no rest picture at the start');
+    for (const id of ['frm_werk-Command1', 'frm_werk-Command2']) {
+      await t.press('Tab');
+      await waitFocus(t, id);
+    }
+    await checkNoPageErrors(t);
+  },
+
+  // Three series at 200 ms show every rule once: the short rests, the long one, the speed-up.
+  'at 200 ms: series of ten syllables, rests, "reeks" and "tijd", no step early': (t) => rhythm(t, 3),
+  'at 200 ms: a series, a rest, no step early': (t) => rhythm(t, 1),
+
+  'the pace buttons shorten and lengthen the interval': async (t) => {
+    await openReady(t);
+    await retype(t, 'frm_hoofd-txt_start', '1000');
+    await startExercise(t);
+    assert.equal((await waitShow(t, 1)).tijd, '1000');
+    // Each click shows in "tijd" from a step after it on, and stays.
+    const tijdBecomes = async (want) => {
+      await waitFor(t, (v) => __lv.state().tijd === v, want, `"tijd" ${want}`);
+      const shows = await t.evaluate(() => __lv.rec.events.filter((e) => e.what === 'syllable' && e.value).length);
+      assert.equal((await waitShow(t, shows + 1)).tijd, want, `"tijd" still ${want} at the next syllable`);
+    };
+    await t.click('#frm_werk-Command1');
+    await tijdBecomes('900');
+    await t.click('#frm_werk-Command2');
+    await t.click('#frm_werk-Command2');
+    await tijdBecomes('1100');
+    await checkNoPageErrors(t);
+  },
+
+  'the close box brings the settings back, and Start begins afresh': async (t) => {
+    await openReady(t);
+    await retype(t, 'frm_hoofd-txt_start', '600');
+    await retype(t, 'frm_hoofd-txt_speed', '50');
+    await startExercise(t);
+    await waitShow(t, 2);
+    await t.click('#frm_werk button.close');
+    await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd', null, 'the settings window back');
+    const seen = await look(t);
+    assert.deepEqual([seen.title, seen.start, seen.speed, seen.stopped], ['Form1', '600', '50', false]);
+    await startExercise(t);
+    const first = await waitShow(t, 1);
+    assert.deepEqual([first.reeks, first.tijd], ['1', '600'], 'a fresh drill from the first series');
+    const steps = seriesOf(await t.evaluate(() => __lv.rec.events))[0].marks;
+    assert.equal(steps[0].kind, 'show', 'the fresh drill starts with a syllable, not where the last one stopped');
+    await checkNoPageErrors(t);
+  },
+
+  'a held Enter and bare letters press nothing more': async (t) => {
+    await openReady(t);
+    await t.press('Tab');
+    await t.press('Tab');
+    await waitFocus(t, 'frm_hoofd-cmd_start');
+    // Letters alone: neither "Start" nor "Einde".
+    await t.press('e');
+    await t.press('s');
+    await t.press('Tab'); // as a marker: the letters were handled before it
+    await waitFocus(t, 'frm_hoofd-cmd_exit');
+    let seen = await look(t);
+    assert.deepEqual([seen.windows, seen.stopped, seen.start, seen.speed], [['frm_hoofd'], false, '2000', '100']);
+    await t.press('Shift+Tab');
+    await waitFocus(t, 'frm_hoofd-cmd_start');
+
+    // Enter goes down on "Start" and is held: it repeats and comes up in the exercise window,
+    // on "Einde", which it must not press.
+    await t.keyDown('Enter');
+    await waitFor(t, () => __lv.shownWindows().join() === 'frm_werk' && __lv.focused() === 'frm_werk-cmd_exit', null, 'the exercise window, "Einde" focused');
+    for (let i = 0; i < 3; i++) await t.keyDown('Enter');
+    await t.keyUp('Enter');
+    await t.press('e');
+    const keys = await t.evaluate(() => __lv.rec.keys.filter((k) => k.key === 'Enter').map((k) => k.repeat));
+    assert.deepEqual(keys, [false, true, true, true], 'the page saw Enter go down once and repeat');
+    // The first syllable comes half an interval after the start, after these keys were handled.
+    await waitShow(t, 1);
+    seen = await look(t);
+    assert.deepEqual([seen.windows, seen.stopped, seen.focused], [['frm_werk'], false, 'frm_werk-cmd_exit']);
+    await checkNoPageErrors(t);
+  },
+
+  'Einde ends the program, from either window, and it can be started again': async (t) => {
+    const stopped = async () => {
+      await waitFor(t, () => __lv.visible('stopped'), null, '"Lettervonk is gestopt."');
+      const seen = await look(t);
+      assert.deepEqual(seen.windows, [], 'no window left');
+      assert.match(await t.evaluate(() => __lv.text('stopped')), /^Lettervonk is gestopt\. ?Opnieuw starten$/);
+    };
+    await openReady(t);
+    await startExercise(t);
+    await waitShow(t, 1);
+    await t.press('Alt+e');
+    await stopped();
+    await t.click('#stopped button');
+    await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd' && __lv.focused() === 'frm_hoofd-txt_start', null, 'a fresh run');
+    assert.deepEqual(await look(t), {
+      windows: ['frm_hoofd'], title: 'Form1', focused: 'frm_hoofd-txt_start',
+      start: '2000', speed: '100', stopped: false, dialog: false,
+    });
+    await t.press('Alt+e');
+    await stopped();
+    await openReady(t);
+    await t.click('#frm_hoofd button.close');
+    await stopped();
+    await checkNoPageErrors(t);
+  },
+
+  'Alt+E ends the program': async (t) => {
+    await openReady(t);
+    await startExercise(t);
+    await t.press('Alt+e');
+    await waitFor(t, () => __lv.visible('stopped'), null, '"Lettervonk is gestopt."');
+    assert.deepEqual((await look(t)).windows, []);
+    assert.match(await t.evaluate(() => __lv.text('stopped')), /^Lettervonk is gestopt\. ?Opnieuw starten$/);
+    await checkNoPageErrors(t);
+  },
+
+  'screen readers name the fields after their prompts': async (t) => {
+    await openReady(t);
+    const nodes = await t.accessibilityTree();
+    const named = (role) => nodes.filter((n) => n.role === role && !n.ignored).map((n) => [n.name, n.value]);
+    assert.deepEqual(named('textbox'), [['Geef start interval', '2000'], ['Geef versnelling', '100']]);
+    const buttons = named('button').map(([n]) => n);
+    for (const name of ['Start', 'Einde', 'Sluiten']) assert.ok(buttons.includes(name), `a button named "${name}" in ${JSON.stringify(buttons)}`);
+  },
+
+  'every control is inside the window at common screen sizes': async (t) => {
+    const inside = async (selectors, where) => {
+      const places = await t.evaluate((list) => list.map((sel) => [sel, __lv.place(sel)]), selectors);
+      for (const [sel, p] of places) {
+        assert.ok(p, `${sel} exists, ${where}`);
+        const box = `${sel} at ${Math.round(p.left)},${Math.round(p.top)}-${Math.round(p.right)},${Math.round(p.bottom)} in ${p.width}x${p.height}, ${where}`;
+        assert.ok(p.visible, `${box}: shown`);
+        assert.ok(p.left >= 0 && p.top >= 0 && p.right <= p.width && p.bottom <= p.height, `${box}: inside the viewport`);
+        assert.ok(p.onTop, `${box}: not covered`);
+      }
+    };
+    const ids = (list) => list.map((id) => `#${id}`);
+    const frame = (win) => [`#${win}`, `#${win} .caption`, `#${win} button.close`];
+    for (const [width, height] of [[1366, 657], [1280, 720], [1024, 768], [768, 1024], [390, 844]]) {
+      await t.setViewport(width, height);
+      const where = `${width}x${height}`;
+      await openReady(t);
+      await inside([...frame('frm_hoofd'), ...ids(settingsControls)], `${where}, settings`);
+      await retype(t, 'frm_hoofd-txt_start', '200');
+      await startExercise(t);
+      await waitFor(t, () => __lv.state().syllable, null, 'a syllable');
+      // With a syllable up, "tijd" and "reeks" have their text too.
+      await inside([...frame('frm_werk'), ...ids(exerciseControls), '#frm_werk-txt_string'], `${where}, exercise`);
+      await waitFor(t, () => __lv.state().picture, null, 'the rest picture');
+      await inside(['#frm_werk-Picture1'], `${where}, the rest`);
+    }
+  },
+
+  'the focused "Einde" shows its focus when the window opens': async (t) => {
+    await t.setViewport(1366, 657);
+    await openReady(t);
+    await startExercise(t);
+    await waitFocus(t, 'frm_werk-cmd_exit');
+    // The button and a band around it, where a focus ring or a dotted rectangle would be.
+    const r = await t.evaluate(() => {
+      const b = document.getElementById('frm_werk-cmd_exit').getBoundingClientRect();
+      return { x: Math.max(0, b.left - 6), y: Math.max(0, b.top - 6), width: b.width + 12, height: b.height + 12 };
+    });
+    const focused = await t.screenshot(r);
+    await t.press('Tab');
+    await waitFocus(t, 'frm_werk-Command1');
+    const unfocused = await t.screenshot(r);
+    assert.ok(!focused.equals(unfocused), 'the button looks the same with the focus as without it');
+    await t.press('Shift+Tab');
+    await waitFocus(t, 'frm_werk-cmd_exit');
+    assert.ok(!(await t.screenshot(r)).equals(unfocused), 'the focus shown again on coming back');
+  },
+};
+
+async function rhythm(t, full) {
+  await openReady(t);
+  await retype(t, 'frm_hoofd-txt_start', '200');
+  await startExercise(t);
+  const untilSeries = (n) => waitFor(
+    t,
+    (k) => {
+      let rests = 0;
+      let next = false;
+      for (const e of __lv.rec.events) {
+        if (e.what === 'picture' && !e.value) rests++;
+        if (e.what === 'syllable' && e.value && rests === k) next = true;
+      }
+      return rests >= k && next;
+    },
+    n,
+    `the first syllable of series ${n + 1}`,
+    WAIT + full * 10_000,
+  );
+  // The picture, when it first shows, is a picture the browser could decode.
+  await waitFor(t, () => __lv.state().picture, null, 'the rest picture', WAIT);
+  const img = await t.evaluate(() => {
+    const p = document.getElementById('frm_werk-Picture1');
+    return { visible: __lv.visible('frm_werk-Picture1'), complete: p.complete, width: p.naturalWidth };
+  });
+  assert.ok(img.visible && img.complete && img.width > 0, `the rest picture is shown and decoded: ${JSON.stringify(img)}`);
+  await untilSeries(full);
+  const rec = await t.evaluate(() => __lv.rec);
+  checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
+  await checkNoPageErrors(t);
+}
+
+// Registers the named cases for one browser: the server and the browser are started once for
+// them all, and each case opens the page afresh.
+function suite(name, makeAdapter, names) {
+  if (!SITE) throw new Error('LV_SITE must name the built site folder (build/web/site)');
+  for (const file of ['index.html', 'lettervonk.js', 'lettervonk.wasm']) {
+    if (!fs.existsSync(path.join(SITE, file))) throw new Error(`${file} is not in ${SITE}: build the site first`);
+  }
+  describe(name, { concurrency: false }, () => {
+    let server;
+    let adapter;
+    before(async () => {
+      server = await startServer(SITE, makeAdapter.serverOptions || {});
+      adapter = await makeAdapter(server.url);
+    });
+    after(async () => {
+      await adapter?.close();
+      await server?.close();
+    });
+    for (const n of names) {
+      if (!cases[n]) throw new Error(`no case "${n}"`);
+      it(n, { timeout: 180_000 }, () => cases[n](adapter));
+    }
+  });
+}
+
+module.exports = { suite, cases, checkRhythm, seriesOf };
