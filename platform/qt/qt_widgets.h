@@ -78,14 +78,15 @@ QStringList font_families(const QString& face, const QStringList& stand_ins);
 void focus_first_control(QWidget& window);
 
 // A push button that wraps its caption at blanks when it is too wide for one line, as Windows
-// buttons do ("versnel        100 msec" reads as two lines), and that Enter presses when it has
-// the focus: outside a dialog Qt buttons ignore Enter.
+// buttons do ("versnel        100 msec" reads as two lines), that Enter presses when it has the
+// focus (outside a dialog Qt buttons ignore Enter), and that always shows when it has the focus.
 class PushButton : public QPushButton {
  public:
   PushButton(const QString& caption, QWidget* parent);
   const QString& caption() const { return caption_; }
 
  protected:
+  void initStyleOption(QStyleOptionButton* option) const override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
