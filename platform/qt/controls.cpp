@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <limits>
 
 #include "platform/qt/qt_widgets.h"
@@ -51,6 +52,14 @@ void PushButton::wrap_caption() {
   }
   lines << line;
   setText(lines.join('\n'));
+}
+
+// Qt's styles draw the focus frame only once the window has seen the Tab key. Space and Enter
+// press the focused button all the same, so a window that opens with the focus on "Einde", or a
+// button focused by a click, must show it: otherwise one Space ends the program unannounced.
+void PushButton::initStyleOption(QStyleOptionButton* option) const {
+  QPushButton::initStyleOption(option);
+  if (option->state & QStyle::State_HasFocus) option->state |= QStyle::State_KeyboardFocusChange;
 }
 
 void PushButton::keyPressEvent(QKeyEvent* event) {

@@ -35,7 +35,7 @@ QWidget* widget(const ui::Control& control) {
   return control.impl().widget;
 }
 QTimer* timer(const ui::Timer& timer) {
-  return timer.impl().timer.get();
+  return &static_cast<QtAlarm&>(*timer.impl().alarm).timer();
 }
 
 }  // namespace lv::qt

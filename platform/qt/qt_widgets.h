@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <memory>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/paced_timer.h"
 #include "platform/screen_fit.h"
 #include "platform/tick_pacer.h"
 
@@ -76,14 +78,15 @@ QStringList font_families(const QString& face, const QStringList& stand_ins);
 void focus_first_control(QWidget& window);
 
 // A push button that wraps its caption at blanks when it is too wide for one line, as Windows
-// buttons do ("versnel        100 msec" reads as two lines), and that Enter presses when it has
-// the focus: outside a dialog Qt buttons ignore Enter.
+// buttons do ("versnel        100 msec" reads as two lines), that Enter presses when it has the
+// focus (outside a dialog Qt buttons ignore Enter), and that always shows when it has the focus.
 class PushButton : public QPushButton {
  public:
   PushButton(const QString& caption, QWidget* parent);
   const QString& caption() const { return caption_; }
 
  protected:
+  void initStyleOption(QStyleOptionButton* option) const override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -107,26 +110,30 @@ struct Control::Impl {
   QPointer<QWidget> widget;  // owned by its window's widget, which may go first
 };
 
-// A QTimer is the pacer's alarm: periodic, after a single shot that puts it in step.
-struct Timer::Impl final : Alarm {
-  Timer* owner = nullptr;
-  std::string name;
-  std::unique_ptr<QTimer> timer;
-  std::chrono::milliseconds period{};
-  bool putting_in_step = false;  // the single shot is armed; the periodic ringing follows it
-  bool wake_posted = false;      // the pacer, catching up, is woken again at the next pass
-  TickPacer pacer{*this, &TickClock::now};
-
-  void ring(TickClock::duration first, std::chrono::milliseconds every) override;
-  void silence() override;
-  void rang();
-  // Runs a due tick; while the pacer is catching up, again at the next pass of the event loop.
-  void wake();
-};
-
 }  // namespace lv::ui
 
 namespace lv::qt {
+
+// A QTimer is the pacer's alarm: periodic, after a single shot that puts it in step. While the
+// pacer is catching up, it wakes it again at the event loop's next pass instead of waiting.
+class QtAlarm final : public ui::Alarm {
+ public:
+  explicit QtAlarm(ui::Timer::Impl& timer);
+
+  void ring(ui::TickClock::duration first, std::chrono::milliseconds every) override;
+  void silence() override;
+  QTimer& timer() { return timer_; }
+
+ private:
+  void rang();
+  void wake();
+
+  ui::Timer::Impl& owner_;
+  QTimer timer_;
+  std::chrono::milliseconds period_{};
+  bool putting_in_step_ = false;  // the single shot is armed; the periodic ringing follows it
+  bool wake_posted_ = false;      // the pacer, catching up, is woken again at the next pass
+};
 
 // Everything end_program has to reach.
 struct Registry {

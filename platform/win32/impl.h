@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/paced_timer.h"
 #include "platform/tick_pacer.h"
 #include "platform/win32/dpi.h"
 
@@ -54,19 +55,6 @@ struct Control::Impl {
 
   bool takes_focus() const;
   void lay_out();
-};
-
-// A waitable timer is the pacer's alarm: periodic, kept in phase by the system.
-struct Timer::Impl final : Alarm {
-  Timer* owner = nullptr;
-  std::string name;
-  HANDLE waitable = nullptr;
-  TickPacer pacer{*this, &TickClock::now};
-
-  void ring(TickClock::duration first, std::chrono::milliseconds every) override;
-  void silence() override;
-  // Runs a due tick.
-  void wake();
 };
 
 }  // namespace lv::ui

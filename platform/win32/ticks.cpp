@@ -1,52 +1,14 @@
 #include "platform/win32/ticks.h"
 
-#include <mmsystem.h>
-
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
 #include "platform/win32/creation.h"
 #include "platform/win32/program.h"
 
-#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
-#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
-#endif
-
-namespace lv::ui {
-
-// The due time is given relative to now, in 100 ns units: an absolute one would follow changes
-// of the system time. The system keeps the period's phase itself.
-void Timer::Impl::ring(TickClock::duration first, std::chrono::milliseconds every) {
-  using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
-  LARGE_INTEGER due;
-  due.QuadPart = -std::max<long long>(std::chrono::ceil<Units>(first).count(), 1);
-  win32::made(
-      SetWaitableTimer(waitable, &due, static_cast<LONG>(every.count()), nullptr, nullptr, FALSE),
-      "het tijdsignaal");
-}
-
-void Timer::Impl::silence() {
-  CancelWaitableTimer(waitable);
-}
-
-void Timer::Impl::wake() {
-  pacer.wake([this] { win32::run_handler(owner->on_tick); });
-}
-
-}  // namespace lv::ui
-
 namespace lv::win32 {
 
 namespace {
-
-// The system timer at 1 ms for the rest of the run, for ordinary waitable timers.
-struct OneMillisecondPeriod {
-  OneMillisecondPeriod() { timeBeginPeriod(1); }
-  ~OneMillisecondPeriod() { timeEndPeriod(1); }
-  OneMillisecondPeriod(const OneMillisecondPeriod&) = delete;
-  OneMillisecondPeriod& operator=(const OneMillisecondPeriod&) = delete;
-};
 
 constexpr UINT_PTR kSystemLoopTimer = 0x4C56;  // a window timer id of the program's own
 
@@ -63,28 +25,6 @@ void run_due_ticks() {
 }
 
 }  // namespace
-
-bool high_resolution_timers() {
-  static const bool available = [] {
-    HANDLE probe = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                          TIMER_ALL_ACCESS);
-    if (!probe) return false;
-    CloseHandle(probe);
-    return true;
-  }();
-  return available;
-}
-
-HANDLE make_waitable_timer() {
-  const char* what = "een timer";
-  if (high_resolution_timers()) {
-    return made(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                       TIMER_ALL_ACCESS),
-                what);
-  }
-  static const OneMillisecondPeriod period;
-  return made(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS), what);
-}
 
 bool catching_up() {
   const auto& timers = program().timers;
@@ -107,7 +47,7 @@ bool run_next_tick() {
   timers.clear();
   for (ui::Timer::Impl* timer : program().timers) {
     if (!timer->pacer.running()) continue;
-    handles.push_back(timer->waitable);
+    handles.push_back(static_cast<const WaitableAlarm&>(*timer->alarm).handle());
     timers.push_back(timer);
   }
   // Lower indices win when several are ready, so a due tick goes before waiting input.

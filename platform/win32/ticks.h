@@ -9,12 +9,28 @@
 
 #include <windows.h>
 
+#include <chrono>
+
 #include "platform/win32/impl.h"
 
 namespace lv::win32 {
 
-// A waitable timer with the finest resolution the system offers.
-HANDLE make_waitable_timer();
+// A periodic waitable timer with the finest resolution the system offers is the pacer's alarm;
+// the system keeps the period's phase. The message loop waits on its handle.
+class WaitableAlarm final : public ui::Alarm {
+ public:
+  WaitableAlarm();
+  ~WaitableAlarm() override;
+  WaitableAlarm(const WaitableAlarm&) = delete;
+  WaitableAlarm& operator=(const WaitableAlarm&) = delete;
+
+  void ring(ui::TickClock::duration first, std::chrono::milliseconds every) override;
+  void silence() override;
+  HANDLE handle() const { return waitable_; }
+
+ private:
+  HANDLE waitable_;
+};
 
 // Whether waitable timers are high-resolution ones (Windows 10 1803 and later), rather than
 // ordinary ones with the system timer at 1 ms.

@@ -1,48 +1,88 @@
-#include <algorithm>
+#include <windows.h>
 
+#include <mmsystem.h>  // after windows.h, which it needs
+
+#include <algorithm>
+#include <chrono>
+
+#include "platform/win32/creation.h"
 #include "platform/win32/program.h"
 #include "platform/win32/ticks.h"
 
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+
 namespace lv::ui {
 
-Timer::Timer(Window& /*window*/, std::string name, int interval_ms, bool running)
-    : impl_(std::make_unique<Impl>()) {
-  impl_->owner = this;
-  impl_->name = std::move(name);
-  impl_->waitable = win32::make_waitable_timer();
-  impl_->pacer.set_interval(interval_ms);
-  win32::program().timers.push_back(impl_.get());
-  if (running) start();
+std::unique_ptr<Alarm> make_alarm(Timer::Impl& /*timer*/) {
+  return std::make_unique<win32::WaitableAlarm>();
 }
 
-Timer::~Timer() {
-  auto& timers = win32::program().timers;
-  timers.erase(std::remove(timers.begin(), timers.end(), impl_.get()), timers.end());
-  impl_->pacer.stop();
-  CloseHandle(impl_->waitable);
+std::vector<Timer::Impl*>& program_timers() {
+  return win32::program().timers;
 }
 
-void Timer::set_interval(int interval_ms) {
-  impl_->pacer.set_interval(interval_ms);
-}
-
-int Timer::interval() const {
-  return impl_->pacer.interval();
-}
-
-void Timer::start() {
-  if (win32::program().ended) return;
-  impl_->pacer.start();
-}
-
-void Timer::stop() {
-  impl_->pacer.stop();
-}
-bool Timer::running() const {
-  return impl_->pacer.running();
-}
-const std::string& Timer::name() const {
-  return impl_->name;
+bool program_ended() {
+  return win32::program().ended;
 }
 
 }  // namespace lv::ui
+
+namespace lv::win32 {
+
+namespace {
+
+// The system timer at 1 ms for the rest of the run, for ordinary waitable timers.
+struct OneMillisecondPeriod {
+  OneMillisecondPeriod() { timeBeginPeriod(1); }
+  ~OneMillisecondPeriod() { timeEndPeriod(1); }
+  OneMillisecondPeriod(const OneMillisecondPeriod&) = delete;
+  OneMillisecondPeriod& operator=(const OneMillisecondPeriod&) = delete;
+};
+
+HANDLE make_waitable_timer() {
+  const char* what = "een timer";
+  if (high_resolution_timers()) {
+    return made(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                       TIMER_ALL_ACCESS),
+                what);
+  }
+  static const OneMillisecondPeriod period;
+  return made(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS), what);
+}
+
+}  // namespace
+
+bool high_resolution_timers() {
+  static const bool available = [] {
+    HANDLE probe = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                          TIMER_ALL_ACCESS);
+    if (!probe) return false;
+    CloseHandle(probe);
+    return true;
+  }();
+  return available;
+}
+
+WaitableAlarm::WaitableAlarm() : waitable_(make_waitable_timer()) {}
+
+WaitableAlarm::~WaitableAlarm() {
+  CloseHandle(waitable_);
+}
+
+// The due time is given relative to now, in 100 ns units: an absolute one would follow changes
+// of the system time. The system keeps the period's phase itself.
+void WaitableAlarm::ring(ui::TickClock::duration first, std::chrono::milliseconds every) {
+  using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
+  LARGE_INTEGER due;
+  due.QuadPart = -std::max<long long>(std::chrono::ceil<Units>(first).count(), 1);
+  made(SetWaitableTimer(waitable_, &due, static_cast<LONG>(every.count()), nullptr, nullptr, FALSE),
+       "het tijdsignaal");
+}
+
+void WaitableAlarm::silence() {
+  CancelWaitableTimer(waitable_);
+}
+
+}  // namespace lv::win32

@@ -72,6 +72,13 @@ void open_on(Window::Impl& window, HMONITOR monitor) {
                size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Windows hides focus rectangles and access-key underlines until the keyboard is used in a
+// window. Space and Enter press the focused button all the same, so a window opened with the
+// focus on "Einde" must show it from the start; the underlines tell which Alt key does what.
+void show_keyboard_cues(HWND hwnd) {
+  SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
 HBRUSH background_brush(Background background) {
   switch (background) {
     case Background::active_border:
@@ -214,6 +221,7 @@ void Window::show_modal() {
   open_on(*impl_, MonitorFromWindow(placed_by, MONITOR_DEFAULTTOPRIMARY));
   impl_->focus_before_deactivation = nullptr;
   ShowWindow(hwnd, SW_SHOWNORMAL);
+  show_keyboard_cues(hwnd);
   SetForegroundWindow(hwnd);
   impl_->focus_first();
   // Looked at afresh each time control comes back to the loop: hidden and shown again by a
@@ -234,6 +242,7 @@ void Window::show_again() {
   // The window shown after this one made it wait; it is in front again now.
   EnableWindow(impl_->hwnd, TRUE);
   ShowWindow(impl_->hwnd, SW_SHOW);
+  show_keyboard_cues(impl_->hwnd);
   SetForegroundWindow(impl_->hwnd);
 }
 

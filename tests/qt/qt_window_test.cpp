@@ -44,6 +44,44 @@ void expect_place(const lv::ui::Control& control, QRect pixels) {
   QCOMPARE(widget(control)->geometry(), pixels);
 }
 
+// Runs `user` once `window` is the active window, from whichever event loop runs then; after a
+// minute without, runs it anyway and leaves the failing to the test's checks.
+void when_active(QWidget* window, std::function<void()> user) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [=, give_up = QDeadlineTimer(60'000)] {
+    if (QApplication::activeWindow() != window && !give_up.hasExpired()) return;
+    poll->stop();
+    poll->deleteLater();
+    user();
+  });
+  poll->start(20);
+}
+
+QImage look_at(const lv::ui::Control& button) {
+  return widget(button)->grab().toImage();
+}
+
+// Whether `focused` shows a frame that `unfocused`, the same button without the focus, lacks:
+// pixels differ in the band just inside the button's edge, on each of its four sides.
+bool shows_focus_frame(const QImage& focused, const QImage& unfocused) {
+  if (focused.size() != unfocused.size()) return false;
+  constexpr int band = 4;
+  const int w = focused.width();
+  const int h = focused.height();
+  const auto differs_in = [&](QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (focused.pixel(x, y) != unfocused.pixel(x, y)) return true;
+      }
+    }
+    return false;
+  };
+  return differs_in({band, 0, w - 2 * band, band}) &&         // top
+         differs_in({band, h - band, w - 2 * band, band}) &&  // bottom
+         differs_in({0, band, band, h - 2 * band}) &&         // left
+         differs_in({w - band, band, band, h - 2 * band});    // right
+}
+
 }  // namespace
 
 class QtWindowTest : public QObject {
@@ -99,6 +137,51 @@ class QtWindowTest : public QObject {
     });
     lv::Main();
     QVERIFY(!lv::forms::hoofd().window.visible());
+  }
+
+  // Space and Enter press the focused button, so it shows its focus however it got it: by a
+  // click, kept while its window was away, or given as the window opens after Alt+S.
+  void focused_button_shows_its_focus() {
+    struct Seen {
+      QString focus;
+      bool frame = false;
+    };
+    Seen shown_again, opened, clicked;
+    QImage start_unfocused;
+    const lv::frm_hoofd& hoofd = lv::forms::hoofd();
+    // The exercise window opened by Alt+S, with the focus on "Einde"; then a pace button clicked.
+    const std::function<void()> opened_by_alt_s = [&] {
+      const lv::frm_werk& werk = lv::forms::werk();
+      const QImage exit_focused = look_at(werk.cmd_exit);
+      const QImage pace_unfocused = look_at(werk.Command1);
+      opened.focus = focus_name();
+      QTest::mouseClick(static_cast<QPushButton*>(widget(werk.Command1)), Qt::LeftButton);
+      opened.frame = shows_focus_frame(exit_focused, look_at(werk.cmd_exit));
+      clicked = {focus_name(), shows_focus_frame(look_at(werk.Command1), pace_unfocused)};
+      when_active(widget(hoofd.window), [&] { widget(hoofd.window)->close(); });
+      widget(werk.window)->close();
+    };
+    // The settings window back after a drill started by a click on "Start".
+    const std::function<void()> back = [&] {
+      shown_again = {focus_name(), shows_focus_frame(look_at(hoofd.cmd_start), start_unfocused)};
+      when_active(widget(lv::forms::werk().window), opened_by_alt_s);
+      press(Qt::Key_S, Qt::AltModifier);
+    };
+    when_shown([&] {
+      start_unfocused = look_at(hoofd.cmd_start);
+      when_shown([&] {
+        when_active(widget(hoofd.window), back);
+        widget(lv::forms::werk().window)->close();
+      });
+      QTest::mouseClick(static_cast<QPushButton*>(widget(hoofd.cmd_start)), Qt::LeftButton);
+    });
+    lv::Main();
+    QCOMPARE(shown_again.focus, QString("cmd_start"));
+    QVERIFY2(shown_again.frame, "clicked, then shown again");
+    QCOMPARE(opened.focus, QString("cmd_exit"));
+    QVERIFY2(opened.frame, "opened by Alt+S");
+    QCOMPARE(clicked.focus, QString("Command1"));
+    QVERIFY2(clicked.frame, "clicked");
   }
 
   // Last: once the program has ended, no event loop runs again in this process.

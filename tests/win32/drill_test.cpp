@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <map>
 #include <optional>
 
 #include "exercise/frm_werk.h"
@@ -113,6 +114,84 @@ TEST_F(Drill, StartOpensTheExerciseWindowWhereSyllablesComeAndEindeEndsIt) {
   EXPECT_TRUE(script.finished());
   EXPECT_FALSE(forms::werk().window.visible());
   EXPECT_EQ(Module1.start_interval, 2000);
+}
+
+// Whether `focused` shows the dotted focus rectangle that `unfocused`, the same button without the
+// focus, lacks: pixels differ on each of the four sides of the band a few pixels inside the edge.
+// The outer two pixels are left out: the focused button also wears the default button's frame.
+bool shows_focus_rectangle(const Pixels& focused, const Pixels& unfocused) {
+  if (focused.width != unfocused.width || focused.height != unfocused.height) return false;
+  constexpr int edge = 2;
+  constexpr int band = 6;
+  const auto differs_in = [&](int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y) {
+      for (int x = left; x < left + width; ++x) {
+        if (focused.at(x, y) != unfocused.at(x, y)) return true;
+      }
+    }
+    return false;
+  };
+  const int w = focused.width;
+  const int h = focused.height;
+  return differs_in(band, edge, w - 2 * band, band - edge) &&
+         differs_in(band, h - band, w - 2 * band, band - edge) &&
+         differs_in(edge, band, band - edge, h - 2 * band) &&
+         differs_in(w - band, band, band - edge, h - 2 * band);
+}
+
+// The keyboard cues the program asks Windows to show, window by window, while it lives.
+class CuesAskedFor {
+ public:
+  CuesAskedFor() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &watch, nullptr, GetCurrentThreadId())) {
+    asked_.clear();
+  }
+  ~CuesAskedFor() { UnhookWindowsHookEx(hook_); }
+  CuesAskedFor(const CuesAskedFor&) = delete;
+  CuesAskedFor& operator=(const CuesAskedFor&) = delete;
+
+  WORD in(HWND window) const { return asked_[window]; }
+
+ private:
+  static LRESULT CALLBACK watch(int code, WPARAM wparam, LPARAM lparam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE &&
+        LOWORD(sent->wParam) == UIS_CLEAR) {
+      asked_[sent->hwnd] |= HIWORD(sent->wParam);
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+
+  static inline std::map<HWND, WORD> asked_;
+  HHOOK hook_;
+};
+
+// Space or Enter would end the program: "&Einde" shows it has the focus from the start. Windows
+// hides focus rectangles until the keyboard is used unless the program asks for them; Wine shows
+// them always, so the asking is checked besides the pixels.
+TEST_F(Drill, EindeShowsItsFocusAsTheExerciseWindowOpens) {
+  const CuesAskedFor cues;
+  Pixels focused;
+  WORD asked = 0;
+  Script script({
+      [&] { press_alt('s'); },
+      Script::when(
+          [] { return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit); },
+          [&] {
+            asked = cues.in(handle(forms::werk().window));
+            focused = look_at(forms::werk().cmd_exit);
+            press(VK_TAB);
+          }),
+      [&] {
+        EXPECT_TRUE(has_focus(forms::werk().Command1));
+        EXPECT_TRUE(shows_focus_rectangle(focused, look_at(forms::werk().cmd_exit)));
+        PostMessageW(handle(forms::werk().window), WM_CLOSE, 0, 0);
+      },
+      Script::when([] { return forms::hoofd().window.visible(); },
+                   [&] { PostMessageW(handle(forms::hoofd().window), WM_CLOSE, 0, 0); }),
+  });
+  Main();
+  EXPECT_TRUE(script.finished());
+  EXPECT_EQ(asked, UISF_HIDEFOCUS | UISF_HIDEACCEL);  // focus rectangles and access-key underlines
 }
 
 TEST_F(Drill, ABadNumberIsExplainedAndCanBeTypedAgain) {

@@ -74,6 +74,35 @@ SIZE client_size(const ui::Window& window) {
   return {rect.right, rect.bottom};
 }
 
+Pixels look_at(const ui::Control& control) {
+  const HWND hwnd = handle(control);
+  UpdateWindow(hwnd);  // a change of focus is painted before it is looked at
+  RECT client;
+  GetClientRect(hwnd, &client);
+  Pixels pixels{client.right, client.bottom, {}};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.width;
+  info.bmiHeader.biHeight = -pixels.height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const HDC window_dc = GetDC(hwnd);
+  const HDC memory = CreateCompatibleDC(window_dc);
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ before = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, pixels.width, pixels.height, window_dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < pixels.width * pixels.height; ++i) pixels.rgb.push_back(first[i] & 0xFFFFFF);
+  SelectObject(memory, before);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(hwnd, window_dc);
+  return pixels;
+}
+
 bool has_focus(const ui::Control& control) {
   return GetFocus() == handle(control);
 }

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -30,6 +32,15 @@ SIZE client_size(const ui::Window& window);
 
 // What a message box says: the texts it shows, one after the other.
 std::string message_box_text(HWND box);
+
+// What a control shows on screen, as the system paints it now: 0xRRGGBB, row after row.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> rgb;
+  std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
+};
+Pixels look_at(const ui::Control& control);
 
 HWND handle(const ui::Control& control);
 HWND handle(const ui::Window& window);
