@@ -33,9 +33,16 @@ async function waitFor(t, fn, arg, what, timeout = WAIT) {
   const until = Date.now() + timeout;
   let last;
   for (;;) {
-    last = await t.evaluate(fn, arg);
+    try {
+      last = await t.evaluate(fn, arg);
+    } catch (e) {
+      throw new assert.AssertionError({ message: `${e.message}, while waiting for ${what}` });
+    }
     if (last) return last;
-    if (Date.now() > until) assert.fail(`timed out after ${timeout / 1000} s waiting for ${what}`);
+    if (Date.now() > until) {
+      const errors = await t.evaluate(() => window.__lv?.rec.errors ?? []).catch(() => []);
+      assert.fail(`timed out after ${timeout / 1000} s waiting for ${what}` + (errors.length ? `; uncaught in the page: ${errors.join('; ')}` : ''));
+    }
     await new Promise((r) => setTimeout(r, 25)); // poll, not a wait for time to pass
   }
 }
@@ -53,6 +60,8 @@ const look = (t) =>
 
 async function openReady(t) {
   await t.open();
+  // Opened as in a new tab, where the tab's history holds this page alone.
+  assert.equal(await t.evaluate(() => history.length), 1, 'the page is alone in its tab\'s history');
   await waitFor(
     t,
     () => __lv.shownWindows().join() === 'frm_hoofd' && __lv.focused() === 'frm_hoofd-txt_start',
@@ -89,6 +98,13 @@ async function waitShow(t, n) {
     `syllable ${n}`,
   );
 }
+
+// The title bar: its caption, and the close box kept out of the tab order.
+const frameOf = (t, win) =>
+  t.evaluate((id) => {
+    const w = document.querySelector(`section.window#${id}`);
+    return w && { caption: w.querySelector('.caption')?.textContent.trim(), close: w.querySelector('button.close')?.tabIndex };
+  }, win);
 
 async function checkNoPageErrors(t) {
   const errors = await t.evaluate(() => window.__lv?.rec.errors ?? ['the recorder is missing']);
@@ -137,6 +153,8 @@ function checkRhythm(rec, { interval, step, full, slack }) {
   const pattern = [...Array(10)].flatMap(() => ['show', 'hide']).concat('rest');
   let base = rec.origin;
   let I = interval;
+  const late = []; // how long after its nominal tick each step came, for the log
+  const rests = [];
   for (let s = 0; s <= full; s++) {
     const { marks, shows, restStart, restEnd } = series[s];
     const name = `series ${s + 1}`;
@@ -150,6 +168,7 @@ function checkRhythm(rec, { interval, step, full, slack }) {
     });
     marks.forEach((m, i) => {
       const due = base + ((i + 1) * I) / 2;
+      late.push(m.t - due);
       assert.ok(m.t >= due - slack, `${name}, step ${i + 1} (${m.kind}) came ${(due - m.t).toFixed(2)} ms before its tick`);
     });
     if (!whole) break;
@@ -158,12 +177,20 @@ function checkRhythm(rec, { interval, step, full, slack }) {
     const restDue = base + (21 * I) / 2 + rest;
     assert.ok(restEnd >= restDue - slack, `${name}: the rest ended ${(restDue - restEnd).toFixed(2)} ms before its tick`);
     const length = restEnd - restStart;
+    rests.push(length);
+    late.push(restEnd - restDue);
     assert.ok(length >= rest - TICK, `${name}: the ${long ? 'long' : 'short'} rest lasted ${length.toFixed(1)} ms`);
     if (!long) assert.ok(length < LONG_REST, `${name}: a short rest, not a long one (${length.toFixed(1)} ms)`);
     base = restDue;
     if (long) I = Math.max(step, I - step);
   }
-  return series;
+  late.sort((a, b) => a - b);
+  const ms = (x) => x.toFixed(1);
+  return {
+    series,
+    summary: `${late.length} steps came ${ms(late[0])} to ${ms(late[late.length - 1])} ms (median ${ms(late[late.length >> 1])}) ` +
+      `after their nominal ticks; rests lasted ${rests.map(ms).join(', ')} ms`,
+  };
 }
 
 // ---- the cases ----
@@ -201,15 +228,7 @@ const cases = {
       return letters.filter(([, m]) => m).map(([c]) => c).join('');
     }), ['frm_hoofd-cmd_start', 'frm_hoofd-cmd_exit']);
     assert.deepEqual(underline, ['S', 'E'], 'the underlined letters of "Start" and "Einde"');
-    const box = await t.evaluate(() => [...document.querySelectorAll('section.window')].map((w) => ({
-      id: w.id,
-      caption: w.querySelector('.caption')?.textContent.trim(),
-      close: w.querySelector('button.close')?.tabIndex,
-    })));
-    assert.deepEqual(box, [
-      { id: 'frm_hoofd', caption: 'Form1', close: -1 },
-      { id: 'frm_werk', caption: 'Lettervonk', close: -1 },
-    ]);
+    assert.deepEqual(await frameOf(t, 'frm_hoofd'), { caption: 'Form1', close: -1 });
     // Tab goes through the settings window in reading order.
     for (const id of ['frm_hoofd-txt_speed', 'frm_hoofd-cmd_start', 'frm_hoofd-cmd_exit']) {
       await t.press('Tab');
@@ -271,6 +290,7 @@ const cases = {
     const shown = await t.evaluate((ids) => ids.filter((id) => !__lv.shown(id)), exerciseControls);
     assert.deepEqual(shown, [], 'controls of the exercise window not shown');
     assert.equal(await t.evaluate(() => __lv.text('frm_werk-cmd_exit')), 'Einde');
+    assert.deepEqual(await frameOf(t, 'frm_werk'), { caption: 'Lettervonk', close: -1 });
     assert.deepEqual((await t.evaluate(() => __lv.state())).picture, false, 'no rest picture at the start');
     for (const id of ['frm_werk-Command1', 'frm_werk-Command2']) {
       await t.press('Tab');
@@ -289,16 +309,17 @@ const cases = {
     await startExercise(t);
     assert.equal((await waitShow(t, 1)).tijd, '1000');
     // Each click shows in "tijd" from a step after it on, and stays.
-    const tijdBecomes = async (want) => {
-      await waitFor(t, (v) => __lv.state().tijd === v, want, `"tijd" ${want}`);
+    const tijdBecomes = async (before, want) => {
+      const now = await waitFor(t, (v) => __lv.state().tijd !== v && __lv.state().tijd, before, `"tijd" to change from ${before}`);
+      assert.equal(now, want, `"tijd" after the click${want === '1100' ? 's' : ''}`);
       const shows = await t.evaluate(() => __lv.rec.events.filter((e) => e.what === 'syllable' && e.value).length);
       assert.equal((await waitShow(t, shows + 1)).tijd, want, `"tijd" still ${want} at the next syllable`);
     };
     await t.click('#frm_werk-Command1');
-    await tijdBecomes('900');
+    await tijdBecomes('1000', '900');
     await t.click('#frm_werk-Command2');
     await t.click('#frm_werk-Command2');
-    await tijdBecomes('1100');
+    await tijdBecomes('900', '1100');
     await checkNoPageErrors(t);
   },
 
@@ -329,9 +350,9 @@ const cases = {
     await t.press('e');
     await t.press('s');
     await t.press('Tab'); // as a marker: the letters were handled before it
-    await waitFocus(t, 'frm_hoofd-cmd_exit');
+    await waitFor(t, () => __lv.focused() !== 'frm_hoofd-cmd_start' || __lv.shownWindows().join() !== 'frm_hoofd', null, 'the Tab after the letters');
     let seen = await look(t);
-    assert.deepEqual([seen.windows, seen.stopped, seen.start, seen.speed], [['frm_hoofd'], false, '2000', '100']);
+    assert.deepEqual([seen.windows, seen.stopped, seen.focused, seen.start, seen.speed], [['frm_hoofd'], false, 'frm_hoofd-cmd_exit', '2000', '100']);
     await t.press('Shift+Tab');
     await waitFocus(t, 'frm_hoofd-cmd_start');
 
@@ -345,7 +366,7 @@ const cases = {
     const keys = await t.evaluate(() => __lv.rec.keys.filter((k) => k.key === 'Enter').map((k) => k.repeat));
     assert.deepEqual(keys, [false, true, true, true], 'the page saw Enter go down once and repeat');
     // The first syllable comes half an interval after the start, after these keys were handled.
-    await waitShow(t, 1);
+    await waitFor(t, () => __lv.state().syllable || __lv.shownWindows().join() !== 'frm_werk', null, 'the first syllable');
     seen = await look(t);
     assert.deepEqual([seen.windows, seen.stopped, seen.focused], [['frm_werk'], false, 'frm_werk-cmd_exit']);
     await checkNoPageErrors(t);
@@ -473,8 +494,29 @@ async function rhythm(t, full) {
   assert.ok(img.visible && img.complete && img.width > 0, `the rest picture is shown and decoded: ${JSON.stringify(img)}`);
   await untilSeries(full);
   const rec = await t.evaluate(() => __lv.rec);
-  checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
+  const { summary } = checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
+  console.log(`# ${summary}`);
   await checkNoPageErrors(t);
+}
+
+// A page that closes its own tab takes the driver's next command down with it: say so.
+function watchTab(adapter) {
+  const watched = { ...adapter };
+  for (const name of ['evaluate', 'press', 'type', 'keyDown', 'keyUp', 'click', 'screenshot', 'accessibilityTree']) {
+    if (!adapter[name]) continue;
+    watched[name] = async (...args) => {
+      try {
+        return await adapter[name](...args);
+      } catch (e) {
+        if (await adapter.isClosed()) {
+          const what = typeof args[0] === 'string' ? `${name} ${args[0]}` : name;
+          assert.fail(`the page's tab was closed (at ${what}); the program should stay in its tab and say it stopped`);
+        }
+        throw e;
+      }
+    };
+  }
+  return watched;
 }
 
 // Registers the named cases for one browser: the server and the browser are started once for
@@ -489,7 +531,7 @@ function suite(name, makeAdapter, names) {
     let adapter;
     before(async () => {
       server = await startServer(SITE, makeAdapter.serverOptions || {});
-      adapter = await makeAdapter(server.url);
+      adapter = watchTab(await makeAdapter(server.url));
     });
     after(async () => {
       await adapter?.close();

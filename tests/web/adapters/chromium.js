@@ -21,21 +21,35 @@ async function makeChromium(url) {
       '--disable-features=Translate,MediaRouter,OptimizationHints',
     ],
   });
-  const context = await browser.newContext({ viewport: { width: 1366, height: 657 }, locale: 'nl-NL' });
+  const context = await browser.newContext({ locale: 'nl-NL' });
   await context.addInitScript({ content: recorder });
-  const page = await context.newPage();
-  const cdp = await context.newCDPSession(page);
+  let page;
+  let cdp;
+  let viewport = { width: 1366, height: 657 };
 
   return {
     clockSlack: 0, // performance.now() and event times share one clock in steps of 0.1 ms
-    open: () => page.goto(url),
+    // As when the page is opened in a new tab: its history holds this page alone. The tab is
+    // made anew if the page closed the last one.
+    async open() {
+      if (!page || page.isClosed()) {
+        page = await context.newPage();
+        await page.setViewportSize(viewport);
+        cdp = await context.newCDPSession(page);
+      }
+      await Promise.all([page.waitForEvent('load'), page.evaluate((u) => location.replace(u), url).catch(() => {})]); // the old page goes, and its answer with it
+    },
+    isClosed: () => !page || page.isClosed(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     press: (keys) => page.keyboard.press(keys),
     type: (text) => page.keyboard.type(text),
     keyDown: (key) => page.keyboard.down(key), // a second down of a held key is a repeat
     keyUp: (key) => page.keyboard.up(key),
     click: (selector) => page.click(selector),
-    setViewport: (width, height) => page.setViewportSize({ width, height }),
+    async setViewport(width, height) {
+      viewport = { width, height };
+      if (page && !page.isClosed()) await page.setViewportSize(viewport);
+    },
     screenshot: (clip) => page.screenshot({ clip, animations: 'disabled', caret: 'initial' }),
     async accessibilityTree() {
       const { nodes } = await cdp.send('Accessibility.getFullAXTree');

@@ -16,8 +16,7 @@ async function makeFirefox(url) {
       'toolkit.telemetry.enabled': false,
     },
   });
-  const page = await browser.newPage();
-  await page.evaluateOnNewDocument(recorder);
+  let page;
 
   // Alt+S and the like: the modifier held around the letter, as a hand does it.
   const press = async (keys) => {
@@ -30,7 +29,15 @@ async function makeFirefox(url) {
 
   return {
     clockSlack: 1, // Firefox's clocks step by a millisecond
-    open: () => page.goto(url),
+    // As when the page is opened in a new tab: its history holds this page alone.
+    async open() {
+      if (!page || page.isClosed()) {
+        page = await browser.newPage();
+        await page.evaluateOnNewDocument(recorder);
+      }
+      await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.evaluate((u) => location.replace(u), url).catch(() => {})]); // the old page goes, and its answer with it
+    },
+    isClosed: () => !page || page.isClosed(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     press,
     type: (text) => page.keyboard.type(text),

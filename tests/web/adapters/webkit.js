@@ -56,6 +56,15 @@ async function makeWebKit(url) {
     throw e;
   }
 
+  const isClosed = async () => {
+    try {
+      await driver.getWindowHandle();
+      return false;
+    } catch {
+      return true;
+    }
+  };
+
   const press = async (keys) => {
     const parts = keys.split('+').map((k) => KEYS[k] ?? k);
     const key = parts.pop();
@@ -68,7 +77,22 @@ async function makeWebKit(url) {
 
   return {
     clockSlack: 1, // WebKit's clocks step by a millisecond
-    open: () => driver.get(url),
+    // As when the page is opened in a new tab: its history holds this page alone.
+    async open() {
+      if (await isClosed()) await driver.switchTo().newWindow('tab');
+      const from = await driver.executeScript('return performance.timeOrigin');
+      await driver.executeScript('location.replace(arguments[0])', url);
+      await driver.wait(async () => {
+        try {
+          return await driver.executeScript(
+            'return document.readyState === "complete" && performance.timeOrigin !== arguments[0] && location.href === arguments[1]',
+            from, url);
+        } catch {
+          return false; // between the two documents
+        }
+      }, 30_000, 'the page to load');
+    },
+    isClosed,
     evaluate: (fn, arg) => driver.executeScript(`return (${fn}).apply(null, arguments)`, arg),
     press,
     type: (text) => driver.actions().sendKeys(text).perform(),
