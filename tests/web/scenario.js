@@ -443,6 +443,12 @@ const cases = {
       await waitFor(t, () => __lv.state().picture, null, 'the rest picture');
       await inside(['#frm_werk-Picture1'], `${where}, the rest`);
     }
+    // While it shows, the picture takes its turn in the tab order, after "Einde".
+    await waitFocus(t, 'frm_werk-cmd_exit');
+    for (const id of ['frm_werk-Picture1', 'frm_werk-Command1']) {
+      await t.press('Tab');
+      await waitFocus(t, id);
+    }
   },
 
   'the focused "Einde" shows its focus when the window opens': async (t) => {
