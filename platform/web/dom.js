@@ -313,7 +313,13 @@ mergeInto(LibraryManager.library, {
   },
 
   lv_copy_decimal_separator: function(buffer, size) {
-    var parts = new Intl.NumberFormat(navigator.languages).formatToParts(1.5);
+    var format;
+    try {
+      format = new Intl.NumberFormat(navigator.languages);
+    } catch (e) {
+      format = new Intl.NumberFormat();  // a language the browser cannot name, such as "C"
+    }
+    var parts = format.formatToParts(1.5);
     var separator = parts.find(function(part) { return part.type === 'decimal'; });
     stringToUTF8(separator ? separator.value : '.', buffer, size);
   },
@@ -323,7 +329,11 @@ mergeInto(LibraryManager.library, {
     LV.shown.forEach(function(w) { w.hidden = true; });
     LV.shown = [];
     document.title = 'Lettervonk';
-    window.close();  // an installed app's window closes; a tab stays, and says so
+    // An installed app's window closes. A tab stays, and says so: closing it would take with it
+    // whatever the user came from, and a tab opened on this page alone would be closed.
+    var app = ['standalone', 'fullscreen', 'minimal-ui', 'window-controls-overlay'].some(
+        function(mode) { return matchMedia('(display-mode: ' + mode + ')').matches; });
+    if (app || navigator.standalone) window.close();
     var stopped = document.getElementById('stopped');
     stopped.hidden = false;
     document.getElementById('restart').focus();
