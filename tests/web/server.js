@@ -20,10 +20,10 @@ const TYPES = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-// extras: { '/url/path': { type, body } } served besides the folder (the recorder for browsers
-// whose driver cannot install a script before the page's own). inject: a list of such paths that
-// index.html loads first, before any script of its own.
-function startServer(root, { extras = {}, inject = [] } = {}) {
+// port: 0 takes any free one. extras: { '/url/path': { type, body } } served besides the folder
+// (the recorder for browsers whose driver cannot install a script before the page's own).
+// inject: a list of such paths that index.html loads first, before any script of its own.
+function startServer(root, { extras = {}, inject = [], port = 0 } = {}) {
   const base = fs.realpathSync(root);
   const server = http.createServer((req, res) => {
     const send = (status, type, body) => {
@@ -60,7 +60,7 @@ function startServer(root, { extras = {}, inject = [] } = {}) {
   });
   return new Promise((resolve, reject) => {
     server.once('error', reject);
-    server.listen(0, '127.0.0.1', () => {
+    server.listen(port, '127.0.0.1', () => {
       const { port } = server.address();
       resolve({
         url: `http://127.0.0.1:${port}/`,
