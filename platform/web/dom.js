@@ -278,6 +278,10 @@ mergeInto(LibraryManager.library, {
     alarm = LV.alarms[number] = {due: performance.now() + firstMs, timeout: 0};
     function ring() {
       LV.push([1, number]);
+      // The program's loop runs at once on that push, and its pacer may have set this alarm
+      // anew or silenced it: then this ringing ends here, or it would go on beside the new one,
+      // out of anyone's reach.
+      if (LV.alarms[number] !== alarm) return;
       // Keeps its phase; rings it could not make in time are the pacer's to make up.
       var now = performance.now();
       do alarm.due += periodMs; while (alarm.due <= now);

@@ -341,6 +341,21 @@ const cases = {
     await checkNoPageErrors(t);
   },
 
+  'a drill keeps one timer set while it runs, and none once it is closed': async (t) => {
+    await openReady(t);
+    await startExercise(t);
+    for (let n = 1; n <= 3; n++) {
+      await waitShow(t, n);
+      // The pacing timer's alarm; the rest's is silent during a series.
+      const set = await t.evaluate(() => __lv.timersSet());
+      assert.ok(set <= 1, `${set} page timers set at syllable ${n}`);
+    }
+    await t.click('#frm_werk button.close');
+    await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd', null, 'the settings window back');
+    await waitFor(t, () => __lv.timersSet() === 0, null, 'no page timer left set');
+    await checkNoPageErrors(t);
+  },
+
   'a held Enter and bare letters press nothing more': async (t) => {
     await openReady(t);
     await t.press('Tab');
