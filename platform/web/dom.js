@@ -285,9 +285,13 @@ mergeInto(LibraryManager.library, {
       // Keeps its phase; rings it could not make in time are the pacer's to make up.
       var now = performance.now();
       do alarm.due += periodMs; while (alarm.due <= now);
-      alarm.timeout = setTimeout(ring, alarm.due - now);
+      alarm.timeout = setTimeout(ring, whole(alarm.due - now));
     }
-    alarm.timeout = setTimeout(ring, firstMs);
+    // A browser takes a delay in whole milliseconds, cutting off the fraction, so it would ring
+    // up to a millisecond early: the pacer would find no tick due and ask again for the rest,
+    // which a browser delays to 4 ms once timers are nested this deep.
+    function whole(ms) { return Math.ceil(ms); }
+    alarm.timeout = setTimeout(ring, whole(firstMs));
   },
 
   lv_alarm_silence__deps: ['$LV'],

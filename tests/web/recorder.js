@@ -65,14 +65,18 @@
     }
   }, true);
   // The page's timers that are set and have neither run nor been cleared: a drill that has
-  // stopped must leave none behind.
+  // stopped must leave none behind. And how much before the moment it asked for a timer ran at
+  // most (the browser reads a delay in whole milliseconds).
   const timers = new Set();
+  rec.timerEarly = 0;
   const nativeSetTimeout = window.setTimeout;
   const nativeClearTimeout = window.clearTimeout;
   window.setTimeout = function (fn, ...rest) {
     if (typeof fn !== 'function') return nativeSetTimeout.call(window, fn, ...rest);
+    const asked = clock() + Math.max(0, Number(rest[0]) || 0);
     const id = nativeSetTimeout.call(window, function () {
       timers.delete(id);
+      rec.timerEarly = Math.max(rec.timerEarly, asked - clock());
       return fn.apply(this, arguments);
     }, ...rest);
     timers.add(id);
