@@ -6,7 +6,9 @@
 // - every frame (requestAnimationFrame's timestamp) and whether the syllable and the rest picture
 //   were shown in it, unless the address says "noframes" (the CPU runs, where a frame loop of
 //   its own would be most of the cost);
-// - the first frame with the settings window shown (start-up).
+// - the first frame with the settings window shown (start-up);
+// - when the syllable was written: the drill draws the next one at every step, in the step's
+//   tick, while the page may show or hide it on a later frame.
 (() => {
   if (window.__lvBench) return;
   const clock = () => performance.now();
@@ -15,6 +17,7 @@
     arms: [],            // timers set from then until the first step: { t, ms, nested }
     frames: [],          // [timestamp, syllable shown, picture shown], one a frame
     settingsFrame: null, // first frame with the settings window shown
+    writes: [],          // the syllable written (or the hidden copy the page writes it into)
   };
   window.__lvBench = bench;
   const record = !/(^|[?&])noframes\b/.test(location.search);
@@ -42,8 +45,19 @@
     bench.armedAt = e.timeStamp;
     bench.arms.length = 0;
     bench.frames.length = 0;
+    bench.writes.length = 0;
     window.setTimeout = watchingSetTimeout;
   }, true);
+
+  const syllableLabel = (el) => el?.tagName === 'LABEL' && (!el.id || el.id === 'frm_werk-txt_string') &&
+    !!el.closest('#frm_werk');
+  new MutationObserver((records) => {
+    const t = clock();
+    if (records.some((r) => r.type !== 'attributes' &&
+        syllableLabel(r.target.nodeType === Node.ELEMENT_NODE ? r.target : r.target.parentElement))) {
+      bench.writes.push(t);
+    }
+  }).observe(document, { subtree: true, childList: true, characterData: true });
 
   if (!record) return;
   const byId = (id) => document.getElementById(id);
@@ -56,23 +70,26 @@
     return false;
   };
   const nativeRequest = window.requestAnimationFrame;
-  const nativeCancel = window.cancelAnimationFrame;
-  let pending = 0;
+  let last = null;
   function frame(t) {
-    bench.frames.push([t, shownInWindow(byId('frm_werk-txt_string')) ? 1 : 0,
-      shownInWindow(byId('frm_werk-Picture1')) ? 1 : 0]);
+    const entry = [t, shownInWindow(byId('frm_werk-txt_string')) ? 1 : 0,
+      shownInWindow(byId('frm_werk-Picture1')) ? 1 : 0];
+    if (t === last) {
+      bench.frames[bench.frames.length - 1] = entry;  // a later look at the same frame
+    } else {
+      last = t;
+      bench.frames.push(entry);
+      nativeRequest.call(window, frame);
+    }
     if (bench.settingsFrame === null && shownInWindow(byId('frm_hoofd-txt_start'))) bench.settingsFrame = t;
-    pending = nativeRequest.call(window, frame);
   }
-  // The frame's callbacks run in the order they were asked for: this one is kept last, so that
-  // it sees what a callback of the page's own changed for the same frame.
+  // A frame's callbacks run in the order they were asked for: whenever the page asks for one,
+  // this one is asked for again after it, so that the last look at each frame sees what the
+  // page's own callbacks changed for it.
   window.requestAnimationFrame = function (fn) {
     const id = nativeRequest.call(window, fn);
-    if (pending) {
-      nativeCancel.call(window, pending);
-      pending = nativeRequest.call(window, frame);
-    }
+    nativeRequest.call(window, frame);
     return id;
   };
-  pending = nativeRequest.call(window, frame);
+  nativeRequest.call(window, frame);
 })();
