@@ -17,23 +17,31 @@ mergeInto(LibraryManager.library, {
     // ran. It is on screen from the first frame painted with it to the first painted without
     // it, and the browser paints a change on the next frame after it is made: a tick that runs a
     // millisecond earlier or later against the frames' beat would keep it one frame more or
-    // fewer. So a label that a timer's tick shows or hides changes on the first frame that
-    // begins at least `frameMargin` after the tick's place in the schedule (its moment): a show
-    // and a hide a whole number of ticks apart land that many frames apart, as long as neither
-    // tick ran later than the margin. Nothing changes before its tick has run. A hidden label
-    // stays on screen until its frame while the program goes on at once with a hidden copy in
-    // its place, since it writes the next syllable right after the hide. Every other change
-    // (a click, a key, a window opened, the rest picture, whose timer stops in its own tick
-    // before hiding it, a tick made up after a stall) is made at once, after whatever was
+    // fewer. So a label that a timer's tick shows or hides changes on the frame nearest to a
+    // fixed lead after the tick's place in the schedule (its moment): a show and a hide a whole
+    // number of ticks apart land that many frames apart, as long as neither tick ran later than
+    // the lead. The lead is that of the change before, kept about a frame after the margin, so
+    // that frame times that waver (Firefox's do by half a millisecond) decide nothing: the
+    // frames either side are half a frame further. Nothing changes before its tick has run.
+    // A hidden label stays on screen until its frame while the program goes on at once with a
+    // hidden copy in its place, since it writes the next syllable right after the hide. Every other
+    // change (a click, a key, a window opened, the rest picture, whose timer stops in its own
+    // tick before hiding it, a tick made up after a stall) is made at once, after whatever was
     // waiting for its frame, so that the order of changes on screen is the program's.
     presenting: {},  // by element number: {moment, shown: element to take away, hidden: to show}
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
+    lead: 24,         // ms from a change's moment to the frame it was shown on
+    lastFrame: 0,
+    framePeriod: 1000 / 60,
 
     // The moment of the tick being run: while an alarm rings, the program runs at once on its
     // push, before the alarm moves on to its next due time, which is in the future otherwise.
+    // The due time may lie up to a step of the clock past the deadline the pacer took the tick
+    // at: the program and the alarm each read the clock, and Firefox's and WebKit's step by a
+    // millisecond.
     tickMoment: function() {
-      var now = performance.now(), moment = null;
+      var now = performance.now() + 1.5, moment = null;
       for (var number in LV.alarms) {
         var due = LV.alarms[number].due;
         if (due <= now && (moment === null || due > moment)) moment = due;
@@ -52,8 +60,17 @@ mergeInto(LibraryManager.library, {
     },
     frame: function(time) {
       LV.frameAsked = false;
+      var gap = time - LV.lastFrame;
+      if (gap > 4 && gap < 50) LV.framePeriod = gap;
+      LV.lastFrame = time;
       for (var number in LV.presenting) {
-        if (time >= LV.presenting[number].moment + LV.frameMargin) LV.present(number);
+        var lead = time - LV.presenting[number].moment;
+        if (lead < LV.lead - LV.framePeriod / 2) continue;
+        LV.present(number);
+        // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
+        if (lead < LV.frameMargin - 4) lead += LV.framePeriod;
+        if (lead > LV.frameMargin + LV.framePeriod + 4) lead -= LV.framePeriod;
+        LV.lead = lead;
       }
       for (var waiting in LV.presenting) {
         LV.frameAsked = true;
