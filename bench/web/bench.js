@@ -5,7 +5,8 @@
 //
 //   node bench/web/bench.js SITE RESULTS_DIR PLOT_SVG
 //
-// LV_BENCH_BROWSERS=chromium,firefox picks the browsers; LV_BENCH_QUICK=1 runs fewer series.
+// LV_BENCH_BROWSERS=chromium,firefox picks the browsers; LV_BENCH_QUICK=1 runs fewer series;
+// LV_BENCH_DETAIL=PREFIX writes each timing run's events, frames and flashes to PREFIX-*.json.
 'use strict';
 const fs = require('node:fs');
 const os = require('node:os');
