@@ -13,6 +13,72 @@ mergeInto(LibraryManager.library, {
     keepOn: false,
     resizeQueued: false,
 
+    // The syllable is shown and hidden on frames chosen by the schedule, not by when its tick
+    // ran. It is on screen from the first frame painted with it to the first painted without
+    // it, and the browser paints a change on the next frame after it is made: a tick that runs a
+    // millisecond earlier or later against the frames' beat would keep it one frame more or
+    // fewer. So a label that a timer's tick shows or hides changes on the frame nearest to a
+    // fixed lead after the tick's place in the schedule (its moment): a show and a hide a whole
+    // number of ticks apart land that many frames apart, as long as neither tick ran later than
+    // the lead. The lead is that of the change before, kept about a frame after the margin, so
+    // that frame times that waver (Firefox's do by half a millisecond) decide nothing: the
+    // frames either side are half a frame further. Nothing changes before its tick has run.
+    // A hidden label stays on screen until its frame while the program goes on at once with a
+    // hidden copy in its place, since it writes the next syllable right after the hide. Every other
+    // change (a click, a key, a window opened, the rest picture, whose timer stops in its own
+    // tick before hiding it, a tick made up after a stall) is made at once, after whatever was
+    // waiting for its frame, so that the order of changes on screen is the program's.
+    presenting: {},  // by element number: {moment, shown: element to take away, hidden: to show}
+    frameAsked: false,
+    frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
+    lead: 24,         // ms from a change's moment to the frame it was shown on
+    lastFrame: 0,
+    framePeriod: 1000 / 60,
+
+    // The moment of the tick being run: while an alarm rings, the program runs at once on its
+    // push, before the alarm moves on to its next due time, which is in the future otherwise.
+    // The due time may lie up to a step of the clock past the deadline the pacer took the tick
+    // at: the program and the alarm each read the clock, and Firefox's and WebKit's step by a
+    // millisecond.
+    tickMoment: function() {
+      var now = performance.now() + 1.5, moment = null;
+      for (var number in LV.alarms) {
+        var due = LV.alarms[number].due;
+        if (due <= now && (moment === null || due > moment)) moment = due;
+      }
+      return moment;
+    },
+    present: function(number) {
+      var change = LV.presenting[number];
+      delete LV.presenting[number];
+      if (change.hidden) change.hidden.hidden = false;
+      if (change.shown) {
+        var id = change.shown.id;
+        change.shown.remove();
+        LV.elements[number].id = id;
+      }
+    },
+    frame: function(time) {
+      LV.frameAsked = false;
+      var gap = time - LV.lastFrame;
+      if (gap > 4 && gap < 50) LV.framePeriod = gap;
+      LV.lastFrame = time;
+      for (var number in LV.presenting) {
+        var lead = time - LV.presenting[number].moment;
+        if (lead < LV.lead - LV.framePeriod / 2) continue;
+        LV.present(number);
+        // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
+        if (lead < LV.frameMargin - 4) lead += LV.framePeriod;
+        if (lead > LV.frameMargin + LV.framePeriod + 4) lead -= LV.framePeriod;
+        LV.lead = lead;
+      }
+      for (var waiting in LV.presenting) {
+        LV.frameAsked = true;
+        requestAnimationFrame(LV.frame);
+        break;
+      }
+    },
+
     add: function(element) {
       LV.elements.push(element);
       element.dataset.lv = LV.elements.length - 1;
@@ -225,7 +291,35 @@ mergeInto(LibraryManager.library, {
   },
 
   lv_control_show__deps: ['$LV'],
-  lv_control_show: function(number, visible) { LV.elements[number].hidden = !visible; },
+  lv_control_show: function(number, visible) {
+    var moment = LV.elements[number].tagName === 'LABEL' ? LV.tickMoment() : null;
+    if (moment === null) {
+      for (var waiting in LV.presenting) LV.present(waiting);
+    } else if (LV.presenting[number]) {
+      LV.present(number);
+    }
+    var element = LV.elements[number];
+    if (moment === null || element.hidden === !visible) {
+      element.hidden = !visible;
+      return;
+    }
+    var change = {moment: moment, shown: null, hidden: null};
+    if (visible) {
+      change.hidden = element;
+    } else {
+      var copy = element.cloneNode(true);
+      copy.removeAttribute('id');
+      copy.hidden = true;
+      element.after(copy);
+      LV.elements[number] = copy;
+      change.shown = element;
+    }
+    LV.presenting[number] = change;
+    if (!LV.frameAsked) {
+      LV.frameAsked = true;
+      requestAnimationFrame(LV.frame);
+    }
+  },
 
   lv_control_font__deps: ['$LV'],
   lv_control_font: function(number, face, px, bold) {
@@ -278,12 +372,20 @@ mergeInto(LibraryManager.library, {
     alarm = LV.alarms[number] = {due: performance.now() + firstMs, timeout: 0};
     function ring() {
       LV.push([1, number]);
+      // The program's loop runs at once on that push, and its pacer may have set this alarm
+      // anew or silenced it: then this ringing ends here, or it would go on beside the new one,
+      // out of anyone's reach.
+      if (LV.alarms[number] !== alarm) return;
       // Keeps its phase; rings it could not make in time are the pacer's to make up.
       var now = performance.now();
       do alarm.due += periodMs; while (alarm.due <= now);
-      alarm.timeout = setTimeout(ring, alarm.due - now);
+      alarm.timeout = setTimeout(ring, whole(alarm.due - now));
     }
-    alarm.timeout = setTimeout(ring, firstMs);
+    // A browser takes a delay in whole milliseconds, cutting off the fraction, so it would ring
+    // up to a millisecond early: the pacer would find no tick due and ask again for the rest,
+    // which a browser delays to 4 ms once timers are nested this deep.
+    function whole(ms) { return Math.ceil(ms); }
+    alarm.timeout = setTimeout(ring, whole(firstMs));
   },
 
   lv_alarm_silence__deps: ['$LV'],

@@ -8,6 +8,7 @@ suite('Chromium', require('./adapters/chromium'), [
   'at 200 ms: series of ten syllables, rests, "reeks" and "tijd", no step early',
   'the pace buttons shorten and lengthen the interval',
   'the close box brings the settings back, and Start begins afresh',
+  'a drill keeps one timer set while it runs, none rings before its time, none is left once closed',
   'a held Enter and bare letters press nothing more',
   'Einde ends the program, from either window, and it can be started again',
   'screen readers name the fields after their prompts',

@@ -2,7 +2,7 @@
 // exercise window's controls change (a syllable shown or hidden, the rest picture shown or hidden,
 // "tijd" and "reeks" written) and when Alt+S went down, so that the tests judge the timing from
 // what the page did rather than from when a driver got round to asking. It also keeps the page's
-// uncaught errors, and a few read-outs the tests share.
+// uncaught errors, counts the timers it has set, and has a few read-outs the tests share.
 (() => {
   if (window.__lv) return;
   const clock = () => performance.now();
@@ -64,6 +64,29 @@
       last = state();
     }
   }, true);
+  // The page's timers that are set and have neither run nor been cleared: a drill that has
+  // stopped must leave none behind. And how much before the moment it asked for a timer ran at
+  // most (the browser reads a delay in whole milliseconds).
+  const timers = new Set();
+  rec.timerEarly = 0;
+  const nativeSetTimeout = window.setTimeout;
+  const nativeClearTimeout = window.clearTimeout;
+  window.setTimeout = function (fn, ...rest) {
+    if (typeof fn !== 'function') return nativeSetTimeout.call(window, fn, ...rest);
+    const asked = clock() + Math.max(0, Number(rest[0]) || 0);
+    const id = nativeSetTimeout.call(window, function () {
+      timers.delete(id);
+      rec.timerEarly = Math.max(rec.timerEarly, asked - clock());
+      return fn.apply(this, arguments);
+    }, ...rest);
+    timers.add(id);
+    return id;
+  };
+  window.clearTimeout = function (id) {
+    timers.delete(id);
+    return nativeClearTimeout.call(window, id);
+  };
+
   addEventListener('error', (e) => rec.errors.push(String(e.message || e.error)));
   addEventListener('unhandledrejection', (e) => rec.errors.push('rejection: ' + String(e.reason)));
 
@@ -84,6 +107,7 @@
     now: clock,
     shown: (id) => shown(byId(id)),
     visible: (id) => visible(byId(id)),
+    timersSet: () => timers.size,
     focused: () => document.activeElement?.id || document.activeElement?.tagName || null,
     text: (id) => byId(id)?.textContent.replace(/\s+/g, ' ').trim() ?? null,
     value: (id) => byId(id)?.value ?? null,

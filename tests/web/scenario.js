@@ -341,6 +341,25 @@ const cases = {
     await checkNoPageErrors(t);
   },
 
+  'a drill keeps one timer set while it runs, none rings before its time, none is left once closed': async (t) => {
+    await openReady(t);
+    await retype(t, 'frm_hoofd-txt_start', '200');
+    await startExercise(t);
+    for (let n = 1; n <= 10; n++) {
+      await waitShow(t, n);
+      // The pacing timer's alarm; the rest's is silent during a series.
+      const set = await t.evaluate(() => __lv.timersSet());
+      assert.ok(set <= 1, `${set} page timers set at syllable ${n}`);
+    }
+    const early = await t.evaluate(() => __lv.rec.timerEarly);
+    // The clock's own step apart, and Chromium's coarsening of it.
+    assert.ok(early <= t.clockSlack + 0.2, `a page timer ran ${early.toFixed(2)} ms before the moment it asked for`);
+    await t.click('#frm_werk button.close');
+    await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd', null, 'the settings window back');
+    await waitFor(t, () => __lv.timersSet() === 0, null, 'no page timer left set');
+    await checkNoPageErrors(t);
+  },
+
   'a held Enter and bare letters press nothing more': async (t) => {
     await openReady(t);
     await t.press('Tab');

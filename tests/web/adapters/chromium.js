@@ -1,11 +1,11 @@
 'use strict';
 // Chromium through playwright-core, on Debian's browser. Besides what every driver does, it
 // reads the accessibility tree over the DevTools protocol, sizes the viewport and takes
-// screenshots.
+// screenshots. `extraScript` runs in every page after the recorder (the benchmark's probes).
 const { chromium } = require('playwright-core');
 const recorder = require('./recorder-source');
 
-async function makeChromium(url) {
+async function makeChromium(url, { extraScript = '' } = {}) {
   const browser = await chromium.launch({
     executablePath: process.env.LV_CHROMIUM || '/usr/bin/chromium',
     args: [
@@ -22,7 +22,7 @@ async function makeChromium(url) {
     ],
   });
   const context = await browser.newContext({ locale: 'nl-NL' });
-  await context.addInitScript({ content: recorder });
+  await context.addInitScript({ content: recorder + extraScript });
   let page;
   let cdp;
   let viewport = { width: 1366, height: 657 };
@@ -30,14 +30,14 @@ async function makeChromium(url) {
   return {
     clockSlack: 0, // performance.now() and event times share one clock in steps of 0.1 ms
     // As when the page is opened in a new tab: its history holds this page alone. The tab is
-    // made anew if the page closed the last one.
-    async open() {
+    // made anew if the page closed the last one. `target` is another page of the same server.
+    async open(target = url) {
       if (!page || page.isClosed()) {
         page = await context.newPage();
         await page.setViewportSize(viewport);
         cdp = await context.newCDPSession(page);
       }
-      await Promise.all([page.waitForEvent('load'), page.evaluate((u) => location.replace(u), url).catch(() => {})]); // the old page goes, and its answer with it
+      await Promise.all([page.waitForEvent('load'), page.evaluate((u) => location.replace(u), target).catch(() => {})]); // the old page goes, and its answer with it
     },
     isClosed: () => !page || page.isClosed(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),

@@ -1,9 +1,10 @@
 'use strict';
-// Firefox ESR through puppeteer-core over WebDriver BiDi.
+// Firefox ESR through puppeteer-core over WebDriver BiDi. `extraScript` runs in every page after
+// the recorder (the benchmark's probes).
 const puppeteer = require('puppeteer-core');
 const recorder = require('./recorder-source');
 
-async function makeFirefox(url) {
+async function makeFirefox(url, { extraScript = '' } = {}) {
   const browser = await puppeteer.launch({
     browser: 'firefox',
     executablePath: process.env.LV_FIREFOX || '/usr/bin/firefox-esr',
@@ -29,13 +30,14 @@ async function makeFirefox(url) {
 
   return {
     clockSlack: 1, // Firefox's clocks step by a millisecond
-    // As when the page is opened in a new tab: its history holds this page alone.
-    async open() {
+    // As when the page is opened in a new tab: its history holds this page alone. `target` is
+    // another page of the same server.
+    async open(target = url) {
       if (!page || page.isClosed()) {
         page = await browser.newPage();
-        await page.evaluateOnNewDocument(recorder);
+        await page.evaluateOnNewDocument(recorder + extraScript);
       }
-      await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.evaluate((u) => location.replace(u), url).catch(() => {})]); // the old page goes, and its answer with it
+      await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.evaluate((u) => location.replace(u), target).catch(() => {})]); // the old page goes, and its answer with it
     },
     isClosed: () => !page || page.isClosed(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),

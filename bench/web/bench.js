@@ -1,0 +1,423 @@
+#!/usr/bin/env node
+// How faithfully the browser build keeps time, to the frame, beside a bare page that paces the same
+// rhythm with a plain 10 ms setTimeout chain; what it costs; what a first visit transfers and how
+// long the settings window takes to come up. Prints Markdown and writes CSV and an SVG plot.
+//
+//   node bench/web/bench.js SITE RESULTS_DIR PLOT_SVG
+//
+// LV_BENCH_BROWSERS=chromium,firefox picks the browsers; LV_BENCH_QUICK=1 runs fewer series;
+// LV_BENCH_DETAIL=PREFIX writes each timing run's events, frames and flashes to PREFIX-*.json.
+'use strict';
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const { Worker } = require('node:worker_threads');
+const { setTimeout: sleep } = require('node:timers/promises');
+const { startServer } = require('../../tests/web/server');
+const { seriesOf } = require('../../tests/web/scenario');
+const { plotFrames } = require('./plot');
+
+const [SITE, RESULTS, PLOT] = process.argv.slice(2);
+if (require.main === module && (!SITE || !RESULTS || !PLOT)) {
+  console.error('usage: node bench/web/bench.js SITE RESULTS_DIR PLOT_SVG');
+  process.exit(2);
+}
+const QUICK = process.env.LV_BENCH_QUICK === '1';
+const BROWSERS = (process.env.LV_BENCH_BROWSERS || 'chromium,firefox').split(',');
+const probe = fs.readFileSync(path.join(__dirname, 'probe.js'), 'utf8');
+const ADAPTERS = {
+  chromium: { label: 'Chromium', make: require('../../tests/web/adapters/chromium') },
+  firefox: { label: 'Firefox ESR', make: require('../../tests/web/adapters/firefox') },
+};
+
+// Series per timing run: enough flashes to judge the frames (10 a series), in reasonable time.
+const SERIES = QUICK ? { 2000: 1, 200: 3 } : { 2000: 2, 200: 10 };
+const BARE_SERIES = QUICK ? { 2000: 1, 200: 2 } : { 2000: 1, 200: 5 };
+const COST_SPAN_MS = QUICK ? 8000 : 20000;
+const STARTS = QUICK ? 3 : 7;
+
+// ---- waiting on the page ----
+
+async function waitFor(t, fn, arg, what, timeout = 120_000, every = 25) {
+  const until = Date.now() + timeout;
+  for (;;) {
+    const got = await t.evaluate(fn, arg);
+    if (got) return got;
+    if (Date.now() > until) throw new Error(`timed out waiting for ${what}`);
+    await sleep(every);
+  }
+}
+
+const firstStep = () => __lv.rec.events.some((e) => e.what === 'syllable');
+
+async function retype(t, id, text) {
+  await t.click(`#${id}`);
+  await waitFor(t, (i) => document.activeElement?.id === i, id, `the focus in ${id}`);
+  await t.press('Control+a');
+  await t.type(text);
+  await waitFor(t, ([i, v]) => document.getElementById(i).value === v, [id, text], `${id} to read ${text}`);
+}
+
+// Opens the drill, sets the interval and no speed-up (so every series has the same nominal
+// frames), and presses Alt+S.
+async function startDrill(t, base, interval, frames) {
+  await t.open(base + (frames ? '?frames' : '?noframes'));
+  await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd' && __lv.focused() === 'frm_hoofd-txt_start',
+    null, 'the settings window');
+  await retype(t, 'frm_hoofd-txt_start', String(interval));
+  await retype(t, 'frm_hoofd-txt_speed', '0');
+  await t.press('Alt+s');
+  await waitFor(t, () => __lv.shownWindows().join() === 'frm_werk', null, 'the exercise window');
+}
+
+async function startBare(t, base, interval, frames) {
+  await t.open(`${base}bare.html?interval=${interval}${frames ? '' : '&noframes'}`);
+  await waitFor(t, () => document.readyState === 'complete', null, 'the bare page');
+  await t.press('Alt+s');
+}
+
+// ---- the browser's processes ----
+
+const CLK_TCK = 100;
+
+function processes() {
+  const parent = new Map();
+  for (const name of fs.readdirSync('/proc')) {
+    if (!/^\d+$/.test(name)) continue;
+    try {
+      const stat = fs.readFileSync(`/proc/${name}/stat`, 'utf8');
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      parent.set(Number(name), { ppid: Number(fields[1]), cpu: Number(fields[11]) + Number(fields[12]) });
+    } catch {
+      // gone meanwhile
+    }
+  }
+  const mine = new Set([process.pid]);
+  let grew = true;
+  while (grew) {
+    grew = false;
+    for (const [pid, p] of parent) {
+      if (!mine.has(pid) && mine.has(p.ppid)) {
+        mine.add(pid);
+        grew = true;
+      }
+    }
+  }
+  mine.delete(process.pid);
+  return [...mine].map((pid) => {
+    let cmd = '';
+    try {
+      cmd = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').split('\0').join(' ');
+    } catch {
+      // gone meanwhile
+    }
+    return { pid, cpu: parent.get(pid).cpu, kind: kindOf(cmd) };
+  });
+}
+
+// The renderer (Chromium) or content process (Firefox) holds the page; the rest are the browser,
+// its GPU or compositor process, and helpers.
+function kindOf(cmd) {
+  if (/--type=renderer/.test(cmd) || (/-contentproc/.test(cmd) && /\btab\s*$/.test(cmd))) return 'page';
+  return 'other';
+}
+
+function cpuSince(before) {
+  const was = new Map(before.map((p) => [p.pid, p.cpu]));
+  const sum = { page: 0, all: 0 };
+  for (const p of processes()) {
+    const used = p.cpu - (was.get(p.pid) ?? 0);
+    sum.all += used;
+    if (p.kind === 'page') sum.page += used;
+  }
+  return { page: sum.page / CLK_TCK, all: sum.all / CLK_TCK };
+}
+
+// ---- load ----
+
+function busyLoad(on) {
+  if (!on) return () => {};
+  const workers = [...Array(os.availableParallelism())].map(
+    () => new Worker('for (;;) {}', { eval: true }));
+  return () => Promise.all(workers.map((w) => w.terminate()));
+}
+
+// ---- figures ----
+
+function percentile(values, fraction) {
+  if (!values.length) return 0;
+  const sorted = [...values].sort((a, b) => a - b);
+  const rank = Math.ceil(fraction * sorted.length);
+  return sorted[Math.min(Math.max(rank, 1), sorted.length) - 1];
+}
+const median = (values) => percentile(values, 0.5);
+
+function ticksPerHalf(interval) {
+  let k = 1;
+  while (1 + 10 * k <= interval / 2) ++k;
+  return k;
+}
+
+// The schedule's start: the first one-tick timer armed outside any timer callback after Alt+S
+// (the pacing timer is started once, by the drill's start; a re-arm from the program's loop may
+// also ask for exactly one tick, but only later); the keydown itself if none was seen.
+function originOf(bench) {
+  const start = bench.arms.find((a) => !a.nested && a.ms === 10);
+  return start ? { t: start.t, from: 'timer' } : { t: bench.armedAt, from: 'keydown' };
+}
+
+// The first series against the schedule, as for the desktop builds: its 21 steps, each timed by
+// the syllable's writing in its tick (a page may show or hide the syllable on a later frame).
+// A step that drew the same syllable again wrote nothing: it is left out, and the half periods
+// either side of it are taken as one.
+function timing(events, writes, origin, halfMs) {
+  const series = seriesOf(events);
+  const marks = series[0].marks.slice(0, 21);
+  const steps = [];
+  let from = origin;
+  marks.forEach((m, i) => {
+    // Seen by another observer of the same changes, a moment after the recorder's.
+    const written = writes.filter((w) => w > from && w <= m.t + 2 && w >= m.t - 60);
+    if (written.length) {
+      from = written[written.length - 1];
+      steps.push({ n: i + 1, t: from });
+    }
+  });
+  const ratios = [];
+  const late = [];
+  let previous = { n: 0, t: origin };
+  for (const step of steps) {
+    ratios.push((step.t - previous.t) / (halfMs * (step.n - previous.n)));
+    late.push(step.t - origin - halfMs * step.n);
+    previous = step;
+  }
+  const worst = ratios.reduce((w, r) => (Math.abs(r - 1) > Math.abs(w - 1) ? r : w), 1);
+  return {
+    steps: steps.length,
+    halfMean: ratios.reduce((a, b) => a + b, 0) / ratios.length,
+    halfWorst: worst,
+    lateP50: percentile(late, 0.5),
+    lateP99: percentile(late, 0.99),
+    lateMax: Math.max(...late),
+    rest: series[0].restEnd - series[0].restStart,
+    series: series.filter((s) => s.restEnd !== undefined).length,
+  };
+}
+
+// Each flash, from the first frame painted with the syllable to the first painted without it, in
+// frames of the measured period (a frame the browser skipped still kept the syllable on screen).
+// Flashes are taken from the page's own shows and hides, so that one never painted counts as 0;
+// those still under way when the frames were read are left out.
+function flashes(frames, events) {
+  const gaps = [];
+  for (let i = 1; i < frames.length; ++i) gaps.push(frames[i][0] - frames[i - 1][0]);
+  // The mean of the gaps of one frame (Firefox gives whole milliseconds: 16 and 17).
+  const typical = median(gaps);
+  const single = gaps.filter((g) => g >= 0.5 * typical && g <= 1.5 * typical);
+  const period = single.reduce((a, b) => a + b, 0) / single.length;
+  const runs = [];
+  let on = null;
+  for (let i = 0; i < frames.length; ++i) {
+    const shown = frames[i][1];
+    if (shown && on === null) on = i;
+    if (!shown && on !== null) {
+      runs.push({ from: frames[on][0], to: frames[i][0], callbacks: i - on });
+      on = null;
+    }
+  }
+  const last = frames.length ? frames[frames.length - 1][0] : 0;
+  const syllable = events.filter((e) => e.what === 'syllable');
+  const out = [];
+  for (let i = 0; i + 1 < syllable.length; ++i) {
+    const [show, hide] = [syllable[i], syllable[i + 1]];
+    if (!show.value || hide.value || hide.t > last - 2 * period) continue;
+    // A frame's timestamp is when it began, which may be a little before the change it painted.
+    const run = runs.find((r) => r.from > show.t - 2 * period && r.from <= hide.t);
+    out.push(run ? { frames: Math.round((run.to - run.from) / period), callbacks: run.callbacks,
+      show: show.t, hide: hide.t, from: run.from, to: run.to } : { frames: 0, callbacks: 0, show: show.t, hide: hide.t });
+  }
+  return { period, hz: 1000 / period, flashes: out, skipped: gaps.length - single.length, frames: frames.length };
+}
+
+function frameFigures(f, halfMs) {
+  const nominal = Math.round(halfMs / f.period);
+  const counts = f.flashes.map((x) => x.frames);
+  const at = counts.filter((c) => c === nominal).length;
+  return {
+    nominal,
+    hz: f.hz,
+    flashes: counts.length,
+    atNominal: counts.length ? at / counts.length : 0,
+    min: Math.min(...counts),
+    max: Math.max(...counts),
+    offByMore: counts.filter((c) => Math.abs(c - nominal) > 1).length,
+    counts,
+    skipped: f.skipped,
+    detail: f.flashes,
+  };
+}
+
+// ---- runs ----
+
+async function timingRun(t, base, page, interval, loaded) {
+  const n = (page === 'drill' ? SERIES : BARE_SERIES)[interval];
+  const stop = busyLoad(loaded);
+  try {
+    if (page === 'drill') await startDrill(t, base, interval, true);
+    else await startBare(t, base, interval, true);
+    await waitFor(t, (k) => __lv.rec.events.filter((e) => e.what === 'picture' && !e.value).length >= k,
+      n, `${n} series`, 600_000, 1000);
+  } finally {
+    await stop();
+  }
+  const got = await t.evaluate(() => ({ events: __lv.rec.events, bench: __lvBench, errors: __lv.rec.errors }));
+  if (got.errors.length) throw new Error(`uncaught in the page: ${got.errors.join('; ')}`);
+  const halfMs = 10 * ticksPerHalf(interval);
+  const origin = originOf(got.bench);
+  const tm = timing(got.events, got.bench.writes, origin.t, halfMs);
+  const fr = frameFigures(flashes(got.bench.frames, got.events), halfMs);
+  if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, flashes: fr.detail }));
+  return { page, interval, loaded, origin: origin.from, timing: tm, frames: fr };
+}
+
+// CPU of the browser's processes over a span of pacing from the first step, the page untouched
+// meanwhile; no frame loop of the probe's own.
+async function costRun(t, base, page, interval) {
+  if (page === 'drill') await startDrill(t, base, interval, false);
+  else await startBare(t, base, interval, false);
+  await waitFor(t, firstStep, null, 'the first step', 60_000);
+  const before = processes();
+  await sleep(COST_SPAN_MS);
+  const used = cpuSince(before);
+  return { page: used.page / (COST_SPAN_MS / 1000), all: used.all / (COST_SPAN_MS / 1000) };
+}
+
+// From navigation to the first frame with the settings window shown, and what was fetched.
+async function startRun(t, base) {
+  await t.open(base + '?start');
+  return waitFor(t, () => __lvBench.settingsFrame !== null && {
+    ms: __lvBench.settingsFrame,
+    fetched: performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname),
+  }, null, 'the settings window on screen');
+}
+
+// Every file of the site (page, style, script, wasm, picture, and a manifest and icons where the
+// site has them), gzip-compressed as a server would send it; `beforeShown` for those the page
+// had fetched by the time the settings window was up (the picture comes with the exercise window).
+function transfer(fetched) {
+  const early = new Set(['index.html', ...fetched.map((p) => p.replace(/^\//, ''))]);
+  return fs.readdirSync(SITE).filter((n) => fs.statSync(path.join(SITE, n)).isFile()).sort().map((n) => {
+    const body = fs.readFileSync(path.join(SITE, n));
+    return { file: n, bytes: body.length, gzip: zlib.gzipSync(body, { level: 9 }).length, beforeShown: early.has(n) };
+  });
+}
+
+// ---- output ----
+
+const f = (x, d) => (Number.isFinite(x) ? x.toFixed(d) : '');
+const pct = (x) => `${(100 * x).toFixed(1)} %`;
+
+async function main() {
+  fs.mkdirSync(RESULTS, { recursive: true });
+  const server = await startServer(SITE, {
+    extras: { '/bare.html': { type: 'text/html; charset=utf-8', body: fs.readFileSync(path.join(__dirname, 'bare.html')) } },
+  });
+  const rows = [];
+  const costs = [];
+  let starts = null;
+  let site = null;
+  try {
+    for (const name of BROWSERS) {
+      const { label, make } = ADAPTERS[name];
+      const t = await make(server.url, { extraScript: probe });
+      try {
+        if (name === 'chromium') {
+          const runs = [];
+          for (let i = 0; i < STARTS; ++i) runs.push(await startRun(t, server.url));
+          starts = { ms: median(runs.map((r) => r.ms)), all: runs.map((r) => r.ms) };
+          site = transfer(runs[0].fetched);
+        }
+        for (const loaded of [false, true]) {
+          for (const interval of [2000, 200]) {
+            for (const page of ['drill', 'bare']) {
+              const row = { browser: label, ...(await timingRun(t, server.url, page, interval, loaded)) };
+              rows.push(row);
+              printRow(row);
+            }
+          }
+        }
+        for (const interval of [2000, 200]) {
+          for (const page of ['drill', 'bare']) {
+            const cost = { browser: label, page, interval, ...(await costRun(t, server.url, page, interval)) };
+            costs.push(cost);
+            console.error(`# ${label} ${page} ${interval}: CPU page ${pct(cost.page)}, all ${pct(cost.all)} of a core`);
+          }
+        }
+      } finally {
+        await t.close();
+      }
+    }
+  } finally {
+    await server.close();
+  }
+  report(rows, costs, starts, site);
+}
+
+function printRow(r) {
+  const tm = r.timing;
+  const fr = r.frames;
+  console.error(`# ${r.browser} ${r.page} ${r.interval} ${r.loaded ? 'full' : 'idle'}: ${tm.steps} steps from the ${r.origin}, ` +
+    `half ${f(tm.halfMean, 4)} worst ${f(tm.halfWorst, 4)}, late ${f(tm.lateP50, 1)}/${f(tm.lateP99, 1)}/${f(tm.lateMax, 1)}, ` +
+    `${fr.flashes} flashes at ${f(fr.hz, 1)} Hz, ${pct(fr.atNominal)} at ${fr.nominal}, ${fr.min}..${fr.max}, ${fr.skipped} frame gaps off`);
+}
+
+function report(rows, costs, starts, site) {
+  const cost = (r) => costs.find((c) => c.browser === r.browser && c.page === r.page && c.interval === r.interval && !r.loaded);
+  const csv = ['browser,page,interval_ms,load,origin,half_ratio_mean,half_ratio_worst,late_p50_ms,late_p99_ms,late_max_ms,' +
+    'rest_ms,frame_hz,nominal_frames,flashes,share_at_nominal,frames_min,frames_max,flashes_off_by_more_than_one,' +
+    'cpu_page_percent_of_core,cpu_all_percent_of_core'];
+  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rest of 3500 ms, real | frames on screen: nominal | at nominal | range | CPU, share of one core: page process / all |');
+  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|');
+  for (const r of rows) {
+    const tm = r.timing;
+    const fr = r.frames;
+    const c = cost(r);
+    const page = r.page === 'drill' ? 'drill' : 'plain setTimeout';
+    csv.push([r.browser, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
+      f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), r.page === 'drill' ? f(tm.rest, 1) : '', f(fr.hz, 2), fr.nominal,
+      fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, c ? f(100 * c.page, 3) : '', c ? f(100 * c.all, 3) : ''].join(','));
+    console.log(`| ${r.browser} | ${page} | ${r.interval} | ${r.loaded ? 'full' : 'idle'} | ${f(tm.halfMean, 4)} | ${f(tm.halfWorst, 4)} | ` +
+      `${f(tm.lateP50, 2)} / ${f(tm.lateP99, 2)} / ${f(tm.lateMax, 2)} | ${r.page === 'drill' ? f(tm.rest, 1) : ''} | ` +
+      `${fr.nominal} at ${f(fr.hz, 1)} Hz | ${pct(fr.atNominal)} of ${fr.flashes} | ${fr.min} to ${fr.max} | ` +
+      `${c ? `${pct(c.page)} / ${pct(c.all)}` : ''} |`);
+  }
+  const hist = ['browser,page,interval_ms,load,frames,flashes'];
+  for (const r of rows) {
+    const counts = new Map();
+    for (const c of r.frames.counts) counts.set(c, (counts.get(c) || 0) + 1);
+    for (const [c, n] of [...counts].sort((a, b) => a[0] - b[0])) {
+      hist.push([r.browser, r.page, r.interval, r.loaded ? 'full' : 'idle', c, n].join(','));
+    }
+  }
+  if (starts) {
+    const total = site.reduce((s, x) => s + x.gzip, 0);
+    csv.push('', 'browser,start_ms_median,start_ms_runs', `Chromium,${f(starts.ms, 1)},${starts.all.map((x) => f(x, 1)).join(' ')}`);
+    csv.push('', 'file,bytes,gzip_bytes,fetched_before_settings_shown', ...site.map((x) => `${x.file},${x.bytes},${x.gzip},${x.beforeShown ? 'yes' : 'no'}`),
+      `total,${site.reduce((s, x) => s + x.bytes, 0)},${total},`);
+    console.log(`\nStart-up, Chromium: settings window on screen ${f(starts.ms, 1)} ms after navigation (median of ${starts.all.length}: ${starts.all.map((x) => f(x, 0)).join(', ')})`);
+    console.log(`First visit: ${total} bytes gzip-compressed (${site.map((x) => `${x.file} ${x.gzip}`).join(', ')})`);
+  }
+  fs.writeFileSync(path.join(RESULTS, 'web.csv'), csv.join('\n') + '\n');
+  fs.writeFileSync(path.join(RESULTS, 'web-frames.csv'), hist.join('\n') + '\n');
+  fs.writeFileSync(PLOT, plotFrames(rows));
+}
+
+if (require.main === module) {
+  main().catch((e) => {
+    console.error(e);
+    process.exit(1);
+  });
+}
+
+module.exports = { timingRun, costRun, ADAPTERS, probe };

@@ -1,0 +1,95 @@
+// The benchmark's probes in the page, run after the tests' recorder and before any script of the
+// page's own. They note, on the page's clock:
+// - when the step timer's schedule began: the timer started after Alt+S went down arms a browser
+//   timer of one tick, 10 ms, from outside any timer callback (later ticks are re-armed inside
+//   one), and the moment of that call is its schedule's start, to within the clock's step;
+// - every frame (requestAnimationFrame's timestamp) and whether the syllable and the rest picture
+//   were shown in it, unless the address says "noframes" (the CPU runs, where a frame loop of
+//   its own would be most of the cost);
+// - the first frame with the settings window shown (start-up);
+// - when the syllable was written: the drill draws the next one at every step, in the step's
+//   tick, while the page may show or hide it on a later frame.
+(() => {
+  if (window.__lvBench) return;
+  const clock = () => performance.now();
+  const bench = {
+    armedAt: null,       // the Alt+S keydown
+    arms: [],            // timers set from then until the first step: { t, ms, nested }
+    frames: [],          // [timestamp, syllable shown, picture shown], one a frame
+    settingsFrame: null, // first frame with the settings window shown
+    writes: [],          // the syllable written (or the hidden copy the page writes it into)
+  };
+  window.__lvBench = bench;
+  const record = !/(^|[?&])noframes\b/.test(location.search);
+
+  const nativeSetTimeout = window.setTimeout;
+  let depth = 0;  // inside a timer callback
+  const firstStepSeen = () => window.__lv.rec.events.some((e) => e.what === 'syllable');
+  function watchingSetTimeout(fn, ms, ...rest) {
+    if (typeof fn === 'function' && bench.armedAt !== null) {
+      if (firstStepSeen()) {
+        window.setTimeout = nativeSetTimeout;  // out of the way once the schedule is known
+      } else {
+        bench.arms.push({ t: clock(), ms: Number(ms), nested: depth > 0 });
+        const inner = fn;
+        fn = function () {
+          ++depth;
+          try { return inner.apply(this, arguments); } finally { --depth; }
+        };
+      }
+    }
+    return nativeSetTimeout.call(window, fn, ms, ...rest);
+  }
+  addEventListener('keydown', (e) => {
+    if (!(e.altKey && (e.code === 'KeyS' || e.key.toLowerCase() === 's'))) return;
+    bench.armedAt = e.timeStamp;
+    bench.arms.length = 0;
+    bench.frames.length = 0;
+    bench.writes.length = 0;
+    window.setTimeout = watchingSetTimeout;
+  }, true);
+
+  const syllableLabel = (el) => el?.tagName === 'LABEL' && (!el.id || el.id === 'frm_werk-txt_string') &&
+    !!el.closest('#frm_werk');
+  new MutationObserver((records) => {
+    const t = clock();
+    if (records.some((r) => r.type !== 'attributes' &&
+        syllableLabel(r.target.nodeType === Node.ELEMENT_NODE ? r.target : r.target.parentElement))) {
+      bench.writes.push(t);
+    }
+  }).observe(document, { subtree: true, childList: true, characterData: true });
+
+  if (!record) return;
+  const byId = (id) => document.getElementById(id);
+  const shownInWindow = (el) => {
+    if (!el) return false;
+    for (let node = el; node; node = node.parentElement) {
+      if (node.hidden) return false;
+      if (node.classList.contains('window')) return true;
+    }
+    return false;
+  };
+  const nativeRequest = window.requestAnimationFrame;
+  let last = null;
+  function frame(t) {
+    const entry = [t, shownInWindow(byId('frm_werk-txt_string')) ? 1 : 0,
+      shownInWindow(byId('frm_werk-Picture1')) ? 1 : 0];
+    if (t === last) {
+      bench.frames[bench.frames.length - 1] = entry;  // a later look at the same frame
+    } else {
+      last = t;
+      bench.frames.push(entry);
+      nativeRequest.call(window, frame);
+    }
+    if (bench.settingsFrame === null && shownInWindow(byId('frm_hoofd-txt_start'))) bench.settingsFrame = t;
+  }
+  // A frame's callbacks run in the order they were asked for: whenever the page asks for one,
+  // this one is asked for again after it, so that the last look at each frame sees what the
+  // page's own callbacks changed for it.
+  window.requestAnimationFrame = function (fn) {
+    const id = nativeRequest.call(window, fn);
+    nativeRequest.call(window, frame);
+    return id;
+  };
+  nativeRequest.call(window, frame);
+})();
