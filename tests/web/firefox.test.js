@@ -6,5 +6,4 @@ suite('Firefox ESR', require('./adapters/firefox'), [
   'at 200 ms: a series, a rest, no step early',
   'Alt+E ends the program',
   'after one visit it starts with no network and runs a series',
-  'a new version waits for the next start, never changing a drill under way',
 ]);
