@@ -2,8 +2,11 @@
 """Draws the program's icon: the smiling face of the rest picture with a spark beside it.
 
 One description of the shapes below gives every file: lettervonk.svg (the scalable icon),
-icons/lettervonk-<size>.png at the sizes desktops ask for, and lettervonk.ico (16 to 256 px) for
-the Windows program and its installer. Run it again after changing the drawing; the output is
+icons/lettervonk-<size>.png at the sizes desktops ask for, lettervonk.ico (16 to 256 px) for
+the Windows program and its installer, and icons/web/ for the browser build's manifest: 192 and
+512 px, and a maskable 512 px one, the drawing shrunk into the middle of a filled square that a
+launcher may cut to a circle or a rounded square. The web icons have a folder of their own so
+that the desktop builds, which take every PNG in icons/, leave them out. Run it again after changing the drawing; the output is
 committed beside it, and running it twice gives the same bytes.
 """
 import math
@@ -13,12 +16,20 @@ import zlib
 from pathlib import Path
 
 PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+WEB_SIZES = (192, 512)
+MASKABLE_SIZE = 512
 ICO_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 CANVAS = 256  # the SVG's units; every measure below is in them
 
 DARK = (60, 40, 10)
 YELLOW = (255, 214, 0)
 ORANGE = (255, 122, 0)
+DESKTOP = (58, 110, 165)  # the web page's background, #3a6ea5, behind the maskable icon
+
+# A maskable icon's launcher keeps at least the circle of 40% of its size around the middle. The
+# spark's tips reach 144 units from the middle (its outline included), so 0.7 keeps all of the
+# drawing within that circle, 101 of its 102.4 units.
+MASKABLE_ZOOM = 0.7
 
 FACE_X, FACE_Y, FACE_RADIUS, OUTLINE = 118, 138, 108, 9
 EYE_OFFSET_X, EYE_Y, EYE_RADIUS_X, EYE_RADIUS_Y = 36, 110, 12, 20
@@ -82,16 +93,21 @@ LAYERS = (
 )
 
 
-def render(size):
-    """RGBA rows, top to bottom; edges smoothed by how far each pixel's centre is from them."""
-    scale = CANVAS / size
+def render(size, zoom=1.0, background=None):
+    """RGBA rows, top to bottom; edges smoothed by how far each pixel's centre is from them.
+
+    zoom shrinks the drawing about the canvas's middle; background fills the square behind it.
+    """
+    scale = CANVAS / size / zoom
+    middle = CANVAS / 2
+    layers = LAYERS if background is None else ((background, lambda x, y: -math.inf),) + LAYERS
     rows = []
     for py in range(size):
         row = []
         for px in range(size):
-            x, y = (px + 0.5) * scale, (py + 0.5) * scale
+            x, y = middle + ((px + 0.5) * CANVAS / size - middle) / zoom, middle + ((py + 0.5) * CANVAS / size - middle) / zoom
             colour, alpha = (0.0, 0.0, 0.0), 0.0
-            for layer_colour, distance in LAYERS:
+            for layer_colour, distance in layers:
                 cover = max(0.0, min(1.0, 0.5 - distance(x, y) / scale))
                 if cover == 0:
                     continue
@@ -167,6 +183,12 @@ def main():
     for size in PNG_SIZES:
         (here / "icons" / f"lettervonk-{size}.png").write_bytes(png(rendered[size]))
     (here / "lettervonk.ico").write_bytes(ico([(size, rendered[size]) for size in ICO_SIZES]))
+    web = here / "icons" / "web"
+    web.mkdir(exist_ok=True)
+    for size in WEB_SIZES:
+        (web / f"lettervonk-{size}.png").write_bytes(png(render(size)))
+    (web / f"lettervonk-maskable-{MASKABLE_SIZE}.png").write_bytes(
+        png(render(MASKABLE_SIZE, MASKABLE_ZOOM, DESKTOP)))
 
 
 if __name__ == "__main__":

@@ -14,4 +14,9 @@ suite('Chromium', require('./adapters/chromium'), [
   'screen readers name the fields after their prompts',
   'every control is inside the window at common screen sizes',
   'the focused "Einde" shows its focus when the window opens',
+  'the page is installable as an app',
+  'after one visit it starts with no network and runs a series',
+  'a new version waits for the next start, never changing a drill under way',
+  'a whole drill keeps to its own files and leaves nothing stored',
+  'the settings window, the exercise window and the message pass an accessibility audit',
 ]);

@@ -2,11 +2,12 @@
 // exercise window's controls change (a syllable shown or hidden, the rest picture shown or hidden,
 // "tijd" and "reeks" written) and when Alt+S went down, so that the tests judge the timing from
 // what the page did rather than from when a driver got round to asking. It also keeps the page's
-// uncaught errors, counts the timers it has set, and has a few read-outs the tests share.
+// uncaught errors, what its Content-Security-Policy refused, counts the timers it has set, and
+// has a few read-outs the tests share.
 (() => {
   if (window.__lv) return;
   const clock = () => performance.now();
-  const rec = { origin: null, keys: [], events: [], writes: [], errors: [] };
+  const rec = { origin: null, keys: [], events: [], writes: [], errors: [], violations: [] };
 
   const byId = (id) => document.getElementById(id);
   // Shown within its window: neither the control nor a box around it is hidden.
@@ -89,6 +90,8 @@
 
   addEventListener('error', (e) => rec.errors.push(String(e.message || e.error)));
   addEventListener('unhandledrejection', (e) => rec.errors.push('rejection: ' + String(e.reason)));
+  document.addEventListener('securitypolicyviolation', (e) =>
+    rec.violations.push(`${e.effectiveDirective} refused ${e.blockedURI || '(inline)'}${e.sourceFile ? ` in ${e.sourceFile}:${e.lineNumber}` : ''}`));
 
   // Not hidden, by the attribute or by style; an empty label may still have no size.
   const shown = (el) =>

@@ -2,7 +2,10 @@
 // What a user does with the page and what they must see, written once for every browser. Each
 // case gets a driver adapter (see adapters/) that opens the page, evaluates in it, presses keys
 // and clicks; cases that need more than every driver offers (the accessibility tree, screenshots,
-// window sizes) use the adapter's optional parts and are run only by drivers that have them.
+// window sizes, the request log, the DevTools protocol) use the adapter's optional parts and are
+// run only by drivers that have them. Each adapter also gets `site`, the server's control, which
+// can stop and start it again on the same address and serve other files in place of the site's.
+// tests/web/check-site.js runs the same cases against a site unpacked from the web zip.
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -107,8 +110,41 @@ const frameOf = (t, win) =>
   }, win);
 
 async function checkNoPageErrors(t) {
-  const errors = await t.evaluate(() => window.__lv?.rec.errors ?? ['the recorder is missing']);
+  const { errors, violations } = await t.evaluate(() => window.__lv?.rec ?? { errors: ['the recorder is missing'], violations: [] });
   assert.deepEqual(errors, [], 'uncaught errors in the page');
+  assert.deepEqual(violations, [], 'what the page\'s Content-Security-Policy refused');
+}
+
+// ---- the app's service worker, and what the page keeps ----
+
+// The site's files, all of which the worker must keep, besides the worker itself.
+const siteFiles = () => fs.readdirSync(SITE).filter((f) => f !== 'sw.js').sort();
+
+// Every cache of the origin, by name, with the addresses it holds.
+const cachesOf = (t) =>
+  t.evaluate(async () => {
+    const all = {};
+    for (const name of await caches.keys()) all[name] = (await (await caches.open(name)).keys()).map((r) => r.url);
+    return all;
+  });
+
+// The worker becomes active only once it has every file in its cache. Every cache there is must
+// be one of this copy of the app's, holding exactly the site's files.
+async function waitOffline(t) {
+  await waitFor(t, () => navigator.serviceWorker.getRegistration().then((r) => !!r?.active), null, 'the service worker to be active');
+  const scope = await t.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.scope));
+  const kept = await cachesOf(t);
+  assert.ok(Object.keys(kept).length > 0, 'a cache of the app\'s files');
+  for (const [name, urls] of Object.entries(kept)) {
+    assert.ok(name.startsWith(`lettervonk ${scope} `), `the cache "${name}" is named after the app and its folder`);
+    const files = urls.map((u) => (u.startsWith(scope) ? u.slice(scope.length) : u)).sort();
+    assert.deepEqual(files, siteFiles(), `the cache "${name}" holds the site's files`);
+  }
+  return { scope, kept };
+}
+
+async function waitStopped(t) {
+  await waitFor(t, () => __lv.visible('stopped'), null, '"Lettervonk is gestopt."');
 }
 
 // ---- the drill's rhythm, from the recorded events ----
@@ -257,7 +293,10 @@ const cases = {
       if (typed) assert.ok(box.text.includes(typed), `the message quotes "${typed}": ${box.text}`);
       assert.deepEqual((await look(t)).windows, ['frm_hoofd'], 'still in the settings window');
       await t.press('Enter');
-      const after = await waitFor(t, (id) => !document.getElementById('message').open && __lv.focused() === id && {
+      // The browser gives the focus back as the message closes, with the caret where it was; the
+      // program then selects the field's text (from its start).
+      const after = await waitFor(t, (id) => !document.getElementById('message').open && __lv.focused() === id &&
+        document.activeElement.selectionStart === 0 && {
         start: __lv.value('frm_hoofd-txt_start'),
         speed: __lv.value('frm_hoofd-txt_speed'),
         selected: [document.activeElement.selectionStart, document.activeElement.selectionEnd],
@@ -437,8 +476,11 @@ const cases = {
   },
 
   'every control is inside the window at common screen sizes': async (t) => {
-    const inside = async (selectors, where) => {
-      const places = await t.evaluate((list) => list.map((sel) => [sel, __lv.place(sel)]), selectors);
+    // With `during` ('syllable', 'picture'), the places are read in the same turn of the page as
+    // the one that finds it shown: a syllable at 200 ms shows for only 100 ms.
+    const inside = async (selectors, where, during) => {
+      const places = await waitFor(t, ([list, state]) => (!state || __lv.state()[state]) && list.map((sel) => [sel, __lv.place(sel)]),
+        [selectors, during ?? null], `${where}${during ? `, a ${during} shown` : ''}`);
       for (const [sel, p] of places) {
         assert.ok(p, `${sel} exists, ${where}`);
         const box = `${sel} at ${Math.round(p.left)},${Math.round(p.top)}-${Math.round(p.right)},${Math.round(p.bottom)} in ${p.width}x${p.height}, ${where}`;
@@ -456,11 +498,9 @@ const cases = {
       await inside([...frame('frm_hoofd'), ...ids(settingsControls)], `${where}, settings`);
       await retype(t, 'frm_hoofd-txt_start', '200');
       await startExercise(t);
-      await waitFor(t, () => __lv.state().syllable, null, 'a syllable');
       // With a syllable up, "tijd" and "reeks" have their text too.
-      await inside([...frame('frm_werk'), ...ids(exerciseControls), '#frm_werk-txt_string'], `${where}, exercise`);
-      await waitFor(t, () => __lv.state().picture, null, 'the rest picture');
-      await inside(['#frm_werk-Picture1'], `${where}, the rest`);
+      await inside([...frame('frm_werk'), ...ids(exerciseControls), '#frm_werk-txt_string'], `${where}, exercise`, 'syllable');
+      await inside(['#frm_werk-Picture1'], `${where}, the rest`, 'picture');
     }
     // While it shows, the picture takes its turn in the tab order, after "Einde".
     await waitFocus(t, 'frm_werk-cmd_exit');
@@ -490,6 +530,132 @@ const cases = {
     assert.ok(!(await t.screenshot(r)).equals(unfocused), 'the focus shown again on coming back');
   },
 };
+
+// The cases on the app as a whole: installing, working offline, updating, privacy, accessibility.
+Object.assign(cases, {
+  'the page is installable as an app': async (t) => {
+    await openReady(t);
+    await waitOffline(t);
+    const manifest = await t.cdp('Page.getAppManifest', {});
+    assert.deepEqual(manifest.errors, [], `the manifest ${manifest.url} reads without errors`);
+    const { installabilityErrors } = await t.cdp('Page.getInstallabilityErrors', {});
+    assert.deepEqual(installabilityErrors, [], 'what Chromium holds against installing it');
+  },
+
+  // The server stops after the first visit: the page, the program and the picture must all come
+  // from the worker's cache.
+  'after one visit it starts with no network and runs a series': async (t) => {
+    await openReady(t);
+    await waitOffline(t);
+    await t.site.stop();
+    try {
+      await rhythm(t, 1);
+      assert.ok(await t.evaluate(() => !!navigator.serviceWorker.controller), 'the page is the worker\'s');
+    } finally {
+      await t.site.start();
+    }
+  },
+
+  // A new version of the site is noticed during a drill: its worker installs beside the old one
+  // and waits, the drill goes on undisturbed, and the new version is used from the next start.
+  'a new version waits for the next start, never changing a drill under way': async (t) => {
+    await openReady(t);
+    await waitOffline(t);
+    await openReady(t); // now the worker's page
+    const sw = fs.readFileSync(path.join(SITE, 'sw.js'), 'utf8');
+    const version = sw.match(/^const VERSION = '([^']+)';$/m)[1];
+    const next = `${version}-next`;
+    await retype(t, 'frm_hoofd-txt_start', '200');
+    await startExercise(t);
+    await waitShow(t, 1);
+    t.site.extras['/sw.js'] = { type: 'text/javascript; charset=utf-8', body: sw.replace(`'${version}'`, `'${next}'`) };
+    try {
+      await t.evaluate(() => {
+        window.__lvControllers = 0;
+        navigator.serviceWorker.addEventListener('controllerchange', () => window.__lvControllers++);
+        navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {});
+      });
+      await waitFor(t, () => navigator.serviceWorker.getRegistration().then((r) => !!r.waiting), null, 'the new version installed and waiting');
+      // The drill runs on through its rest into the next series, on the old version.
+      await waitFor(t, () => __lv.rec.events.some((e) => e.what === 'picture' && !e.value), null, 'the end of the first rest');
+      await waitShow(t, 11);
+      const during = await t.evaluate(() => navigator.serviceWorker.getRegistration().then(async (r) => ({
+        installing: r.installing?.state, waiting: r.waiting?.state, active: r.active?.state,
+        controllerChanges: window.__lvControllers, caches: (await caches.keys()).length,
+      })));
+      assert.deepEqual(during, { installing: undefined, waiting: 'installed', active: 'activated', controllerChanges: 0, caches: 2 },
+        'during the drill: the new worker waits, the page keeps its worker, both versions are kept');
+      const rec = await t.evaluate(() => __lv.rec);
+      checkRhythm(rec, { interval: 200, step: 100, full: 1, slack: t.clockSlack });
+      await checkNoPageErrors(t);
+
+      // The next start: the tab closed and the app opened again.
+      await t.closeTab();
+      await openReady(t);
+      const { scope } = await waitOffline(t);
+      await waitFor(t, (name) => caches.keys().then((k) => k.join() === name), `lettervonk ${scope} ${next}`, 'the new version\'s cache alone')
+        .catch(async (e) => {
+          const seen = await t.evaluate(() => navigator.serviceWorker.getRegistration().then(async (r) => ({
+            caches: await caches.keys(), active: r.active?.state, waiting: r.waiting?.state, installing: r.installing?.state,
+          })));
+          e.message += `: ${JSON.stringify(seen)}`;
+          throw e;
+        });
+      assert.ok(await t.evaluate(() => !!navigator.serviceWorker.controller), 'the page is the new worker\'s');
+    } finally {
+      delete t.site.extras['/sw.js'];
+    }
+  },
+
+  'a whole drill keeps to its own files and leaves nothing stored': async (t) => {
+    const asked = t.requests().length;
+    await rhythm(t, 1);
+    await t.press('Alt+e');
+    await waitStopped(t);
+    await checkNoPageErrors(t);
+    const origin = new URL(t.site.url).origin;
+    const foreign = t.requests().slice(asked).filter((u) => !u.startsWith('data:') && new URL(u).origin !== origin);
+    assert.deepEqual(foreign, [], 'addresses asked for elsewhere than the app\'s own server');
+    assert.deepEqual(await t.cookies(), [], 'cookies');
+    const kept = await t.evaluate(async () => ({
+      cookie: document.cookie,
+      localStorage: localStorage.length,
+      sessionStorage: sessionStorage.length,
+      indexedDB: (await indexedDB.databases()).map((d) => d.name),
+      files: navigator.storage.getDirectory
+        ? await (async () => { const names = []; for await (const n of (await navigator.storage.getDirectory()).keys()) names.push(n); return names; })()
+        : [],
+    }));
+    assert.deepEqual(kept, { cookie: '', localStorage: 0, sessionStorage: 0, indexedDB: [], files: [] }, 'what the page stored');
+    await waitOffline(t); // the caches: the app's own files, and nothing else
+  },
+
+  'the settings window, the exercise window and the message pass an accessibility audit': async (t) => {
+    const audit = async (where) => {
+      const found = await t.evaluate(async () => (await axe.run(document, { resultTypes: ['violations'] })).violations
+        .map((v) => `${v.id} (${v.impact}): ${v.help}, at ${v.nodes.map((n) => n.target.join(' ')).join('; ')}`));
+      assert.deepEqual(found, [], `what axe-core finds in ${where}`);
+    };
+    await openReady(t);
+    await t.addScript(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+    await audit('the settings window');
+    await retype(t, 'frm_hoofd-txt_start', '2x');
+    await t.press('Alt+s');
+    await waitFor(t, () => document.getElementById('message').open, null, 'the message');
+    await audit('the message');
+    await t.press('Enter');
+    await waitFocus(t, 'frm_hoofd-txt_start');
+    await t.type('200');
+    await startExercise(t);
+    await waitShow(t, 1);
+    await audit('the exercise window, a syllable shown');
+    await waitFor(t, () => __lv.state().picture, null, 'the rest picture');
+    await audit('the exercise window at a rest');
+    await t.press('Alt+e');
+    await waitStopped(t);
+    await audit('the page after Einde');
+  },
+});
 
 async function rhythm(t, full) {
   await openReady(t);
@@ -527,7 +693,7 @@ async function rhythm(t, full) {
 // A page that closes its own tab takes the driver's next command down with it: say so.
 function watchTab(adapter) {
   const watched = { ...adapter };
-  for (const name of ['evaluate', 'press', 'type', 'keyDown', 'keyUp', 'click', 'screenshot', 'accessibilityTree']) {
+  for (const name of ['evaluate', 'press', 'type', 'keyDown', 'keyUp', 'click', 'screenshot', 'accessibilityTree', 'addScript', 'closeTab']) {
     if (!adapter[name]) continue;
     watched[name] = async (...args) => {
       try {
@@ -544,23 +710,53 @@ function watchTab(adapter) {
   return watched;
 }
 
+// Serves the site and starts a browser on it. The adapter gets `site`: the server's address,
+// stop() and start() (again on the same address, which is the same origin to the browser), and
+// extras, files served in place of the site's while they are there.
+async function openBrowser(makeAdapter) {
+  if (!SITE) throw new Error('LV_SITE must name the built site folder (build/web/site)');
+  for (const file of ['index.html', 'lettervonk.js', 'lettervonk.wasm', 'sw.js']) {
+    if (!fs.existsSync(path.join(SITE, file))) throw new Error(`${file} is not in ${SITE}: build the site first`);
+  }
+  const options = { ...makeAdapter.serverOptions };
+  options.extras = { ...options.extras };
+  let server = await startServer(SITE, options);
+  const { url } = server;
+  const site = {
+    url,
+    extras: options.extras,
+    async stop() {
+      const s = server;
+      server = null;
+      await s?.close();
+    },
+    async start() {
+      server ??= await startServer(SITE, { ...options, port: Number(new URL(url).port) });
+    },
+  };
+  let adapter;
+  try {
+    adapter = watchTab(await makeAdapter(url));
+  } catch (e) {
+    await site.stop();
+    throw e;
+  }
+  adapter.site = site;
+  return { adapter, close: async () => { await adapter.close(); await site.stop(); } };
+}
+
 // Registers the named cases for one browser: the server and the browser are started once for
 // them all, and each case opens the page afresh.
 function suite(name, makeAdapter, names) {
-  if (!SITE) throw new Error('LV_SITE must name the built site folder (build/web/site)');
-  for (const file of ['index.html', 'lettervonk.js', 'lettervonk.wasm']) {
-    if (!fs.existsSync(path.join(SITE, file))) throw new Error(`${file} is not in ${SITE}: build the site first`);
-  }
   describe(name, { concurrency: false }, () => {
-    let server;
+    let browser;
     let adapter;
     before(async () => {
-      server = await startServer(SITE, makeAdapter.serverOptions || {});
-      adapter = watchTab(await makeAdapter(server.url));
+      browser = await openBrowser(makeAdapter);
+      adapter = browser.adapter;
     });
     after(async () => {
-      await adapter?.close();
-      await server?.close();
+      await browser?.close();
     });
     for (const n of names) {
       if (!cases[n]) throw new Error(`no case "${n}"`);
@@ -569,4 +765,4 @@ function suite(name, makeAdapter, names) {
   });
 }
 
-module.exports = { suite, cases, checkRhythm, seriesOf };
+module.exports = { suite, openBrowser, cases, checkRhythm, seriesOf };

@@ -1,12 +1,20 @@
 'use strict';
 // Chromium through playwright-core, on Debian's browser. Besides what every driver does, it
-// reads the accessibility tree over the DevTools protocol, sizes the viewport and takes
-// screenshots. `extraScript` runs in every page after the recorder (the benchmark's probes).
+// reads the accessibility tree over the DevTools protocol, sizes the viewport, takes screenshots,
+// closes the tab, lists every request and cookie, and runs a script of the tests' in the page.
+// `extraScript` runs in every page after the recorder (the benchmark's probes).
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
 const { chromium } = require('playwright-core');
 const recorder = require('./recorder-source');
 
 async function makeChromium(url, { extraScript = '' } = {}) {
-  const browser = await chromium.launch({
+  // A profile of its own, thrown away at the end, rather than an incognito context: Chromium
+  // installs no app from an incognito window, and a pupil's browser is not one.
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lv-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    locale: 'nl-NL',
     executablePath: process.env.LV_CHROMIUM || '/usr/bin/chromium',
     args: [
       '--disable-background-networking',
@@ -21,8 +29,9 @@ async function makeChromium(url, { extraScript = '' } = {}) {
       '--disable-features=Translate,MediaRouter,OptimizationHints',
     ],
   });
-  const context = await browser.newContext({ locale: 'nl-NL' });
   await context.addInitScript({ content: recorder + extraScript });
+  const requests = []; // every address the pages and their service worker asked for
+  context.on('request', (r) => requests.push(r.url()));
   let page;
   let cdp;
   let viewport = { width: 1366, height: 657 };
@@ -40,6 +49,7 @@ async function makeChromium(url, { extraScript = '' } = {}) {
       await Promise.all([page.waitForEvent('load'), page.evaluate((u) => location.replace(u), target).catch(() => {})]); // the old page goes, and its answer with it
     },
     isClosed: () => !page || page.isClosed(),
+    closeTab: () => page?.close(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     press: (keys) => page.keyboard.press(keys),
     type: (text) => page.keyboard.type(text),
@@ -60,7 +70,16 @@ async function makeChromium(url, { extraScript = '' } = {}) {
         ignored: n.ignored,
       }));
     },
-    close: () => browser.close(),
+    requests: () => [...requests],
+    cookies: () => context.cookies(),
+    cdp: (method, params) => cdp.send(method, params),
+    // Evaluated over the DevTools protocol, as the recorder is: the page's policy, which allows
+    // no inline script, does not apply to the tests' own.
+    addScript: (source) => page.evaluate(source),
+    async close() {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
   };
 }
 

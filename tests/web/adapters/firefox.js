@@ -40,6 +40,7 @@ async function makeFirefox(url, { extraScript = '' } = {}) {
       await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.evaluate((u) => location.replace(u), target).catch(() => {})]); // the old page goes, and its answer with it
     },
     isClosed: () => !page || page.isClosed(),
+    closeTab: () => page?.close(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     press,
     type: (text) => page.keyboard.type(text),

@@ -1,7 +1,9 @@
 'use strict';
 // WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver. It needs an X display
 // (run it under xvfb-run). WebDriver cannot add a script to a page before the page's own, so
-// the server puts the recorder first into index.html instead.
+// the server puts the recorder first into index.html instead. With the server stopped, the page
+// comes from the service worker's cache and the recorder, not one of the app's files, from
+// nowhere: it is then run in the page as it has loaded, before anything is pressed.
 const { spawn } = require('node:child_process');
 const net = require('node:net');
 const { Builder, By, Key } = require('selenium-webdriver');
@@ -91,6 +93,7 @@ async function makeWebKit(url) {
           return false; // between the two documents
         }
       }, 30_000, 'the page to load');
+      if (!(await driver.executeScript('return !!window.__lv'))) await driver.executeScript(recorder);
     },
     isClosed,
     evaluate: (fn, arg) => driver.executeScript(`return (${fn}).apply(null, arguments)`, arg),
