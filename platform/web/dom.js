@@ -27,7 +27,8 @@ mergeInto(LibraryManager.library, {
     // hidden copy in its place, since it writes the next syllable right after the hide. Every other
     // change (a click, a key, a window opened, the rest picture, whose timer stops in its own
     // tick before hiding it, a tick made up after a stall) is made at once, after whatever was
-    // waiting for its frame, so that the order of changes on screen is the program's.
+    // waiting for its frame, so that the order of changes on screen is the program's; a made-up
+    // tick whose label still waits for its frame waits for the next one.
     presenting: {},  // by element number: {moment, shown: element to take away, hidden: to show}
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -64,6 +65,10 @@ mergeInto(LibraryManager.library, {
       if (gap > 4 && gap < 50) LV.framePeriod = gap;
       LV.lastFrame = time;
       for (var number in LV.presenting) {
+        if (LV.presenting[number].moment === null) { // made up after a stall: no lead to learn
+          LV.present(number);
+          continue;
+        }
         var lead = time - LV.presenting[number].moment;
         if (lead < LV.lead - LV.framePeriod / 2) continue;
         LV.present(number);
@@ -292,14 +297,19 @@ mergeInto(LibraryManager.library, {
 
   lv_control_show__deps: ['$LV'],
   lv_control_show: function(number, visible) {
-    var moment = LV.elements[number].tagName === 'LABEL' ? LV.tickMoment() : null;
-    if (moment === null) {
+    var label = LV.elements[number].tagName === 'LABEL';
+    var moment = label ? LV.tickMoment() : null;
+    // A tick made up after a stall changes its label at once, unless the label's change before
+    // is still waiting for its frame: made together in one turn, that one would never be seen
+    // (a syllable shown and hidden unpainted). Then this one waits for the next frame.
+    var madeUp = moment === null && label && number in LV.presenting;
+    if (moment === null && !madeUp) {
       for (var waiting in LV.presenting) LV.present(waiting);
     } else if (LV.presenting[number]) {
       LV.present(number);
     }
     var element = LV.elements[number];
-    if (moment === null || element.hidden === !visible) {
+    if ((moment === null && !madeUp) || element.hidden === !visible) {
       element.hidden = !visible;
       return;
     }

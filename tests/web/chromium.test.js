@@ -6,6 +6,7 @@ suite('Chromium', require('./adapters/chromium'), [
   'a bad value gets a message naming its field and a second chance',
   'Alt+S opens the exercise window with "Einde" focused',
   'at 200 ms: series of ten syllables, rests, "reeks" and "tijd", no step early',
+  'a page that stalls now and then loses no syllable',
   'the pace buttons shorten and lengthen the interval',
   'the close box brings the settings back, and Start begins afresh',
   'a drill keeps one timer set while it runs, none rings before its time, none is left once closed',
