@@ -28,7 +28,7 @@ mergeInto(LibraryManager.library, {
     // change (a click, a key, a window opened, the rest picture, whose timer stops in its own
     // tick before hiding it, a tick made up after a stall) is made at once, after whatever was
     // waiting for its frame, so that the order of changes on screen is the program's; a made-up
-    // tick whose label still waits for its frame waits for the next one.
+    // tick whose label still waits for its frame lets that frame be painted first.
     presenting: {},  // by element number: {moment, shown: element to take away, hidden: to show}
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -65,11 +65,14 @@ mergeInto(LibraryManager.library, {
       if (gap > 4 && gap < 50) LV.framePeriod = gap;
       LV.lastFrame = time;
       for (var number in LV.presenting) {
-        if (LV.presenting[number].moment === null) { // made up after a stall: no lead to learn
-          LV.present(number);
+        var change = LV.presenting[number];
+        if (change.moment === null) {
+          // Made up after a stall: this frame paints the change before, the next one this.
+          if (change.waited) LV.present(number);
+          change.waited = true;
           continue;
         }
-        var lead = time - LV.presenting[number].moment;
+        var lead = time - change.moment;
         if (lead < LV.lead - LV.framePeriod / 2) continue;
         LV.present(number);
         // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
@@ -301,7 +304,8 @@ mergeInto(LibraryManager.library, {
     var moment = label ? LV.tickMoment() : null;
     // A tick made up after a stall changes its label at once, unless the label's change before
     // is still waiting for its frame: made together in one turn, that one would never be seen
-    // (a syllable shown and hidden unpainted). Then this one waits for the next frame.
+    // (a syllable shown and hidden unpainted). Then that one is made now and painted on the next
+    // frame, and this one waits for the frame after.
     var madeUp = moment === null && label && number in LV.presenting;
     if (moment === null && !madeUp) {
       for (var waiting in LV.presenting) LV.present(waiting);
