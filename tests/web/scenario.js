@@ -647,7 +647,12 @@ Object.assign(cases, {
     await waitFor(t, () => document.getElementById('message').open, null, 'the message');
     await audit('the message');
     await t.press('Enter');
-    await waitFocus(t, 'frm_hoofd-txt_start');
+    // The focus comes back with the message's closing, the field's text selected a moment later.
+    await waitFor(t, () => {
+      const field = document.getElementById('frm_hoofd-txt_start');
+      return !document.getElementById('message').open && document.activeElement === field &&
+        field.selectionStart === 0 && field.selectionEnd === field.value.length;
+    }, null, 'the field with its text selected again');
     await t.type('200');
     await startExercise(t);
     await waitShow(t, 1);
