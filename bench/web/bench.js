@@ -347,7 +347,7 @@ async function main() {
           const later = [];
           for (let i = 0; i < STARTS; ++i) later.push(await startRun(t, server.url, false));
           if (!(await t.evaluate(() => !!navigator.serviceWorker.controller))) throw new Error('the later starts did not come from the worker');
-          starts = { first: runs.map((r) => r.ms), later: later.map((r) => r.ms) };
+          starts = [{ name: 'first visit', ms: runs.map((r) => r.ms) }, { name: 'from the worker', ms: later.map((r) => r.ms) }];
           site = transfer(runs[0].fetched);
         }
         for (const loaded of [false, true]) {
@@ -415,11 +415,11 @@ function report(rows, costs, starts, site) {
   if (starts) {
     const total = site.reduce((s, x) => s + x.gzip, 0);
     csv.push('', 'browser,start,start_ms_median,start_ms_runs',
-      ...[['first visit', starts.first], ['from the worker', starts.later]].map(([k, ms]) => `Chromium,${k},${f(median(ms), 1)},${ms.map((x) => f(x, 1)).join(' ')}`));
+      ...starts.map(({ name, ms }) => `Chromium,${name},${f(median(ms), 1)},${ms.map((x) => f(x, 1)).join(' ')}`));
     csv.push('', 'file,bytes,gzip_bytes,fetched_before_settings_shown', ...site.map((x) => `${x.file},${x.bytes},${x.gzip},${x.beforeShown ? 'yes' : 'no'}`),
       `total,${site.reduce((s, x) => s + x.bytes, 0)},${total},`);
-    for (const [k, ms] of [['a first visit', starts.first], ['from the worker\'s copy', starts.later]]) {
-      console.log(`\nStart-up, Chromium, ${k}: settings window on screen ${f(median(ms), 1)} ms after navigation (median of ${ms.length}: ${ms.map((x) => f(x, 0)).join(', ')})`);
+    for (const { name, ms } of starts) {
+      console.log(`\nStart-up, Chromium, ${name}: settings window on screen ${f(median(ms), 1)} ms after navigation (median of ${ms.length}: ${ms.map((x) => f(x, 0)).join(', ')})`);
     }
     console.log(`First visit: ${total} bytes gzip-compressed (${site.map((x) => `${x.file} ${x.gzip}`).join(', ')})`);
   }

@@ -306,14 +306,14 @@ mergeInto(LibraryManager.library, {
     // is still waiting for its frame: made together in one turn, that one would never be seen
     // (a syllable shown and hidden unpainted). Then that one is made now and painted on the next
     // frame, and this one waits for the frame after.
-    var madeUp = moment === null && label && number in LV.presenting;
-    if (moment === null && !madeUp) {
+    var atOnce = moment === null && !(label && number in LV.presenting);
+    if (atOnce) {
       for (var waiting in LV.presenting) LV.present(waiting);
     } else if (LV.presenting[number]) {
       LV.present(number);
     }
     var element = LV.elements[number];
-    if ((moment === null && !madeUp) || element.hidden === !visible) {
+    if (atOnce || element.hidden === !visible) {
       element.hidden = !visible;
       return;
     }
