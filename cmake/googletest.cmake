@@ -15,19 +15,21 @@ endif()
 include(GoogleTest)
 
 # Registers a GoogleTest program with CTest: natively one entry per test, so a failure names its
-# test; under an emulator (Wine) one entry for the whole program, since every start of the
-# emulator costs seconds. Extra arguments are test properties.
+# test, its name after PREFIX when one is given; under an emulator (Wine) one entry for the whole
+# program, since every start of the emulator costs seconds. Further arguments are test properties.
 function(lv_add_gtests target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "PREFIX" "")
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
-    if(ARGN)
-      set_tests_properties(${target} PROPERTIES ${ARGN})
+    if(arg_UNPARSED_ARGUMENTS)
+      set_tests_properties(${target} PROPERTIES ${arg_UNPARSED_ARGUMENTS})
     endif()
   else()
     set(properties)
-    if(ARGN)
-      set(properties PROPERTIES ${ARGN})
+    if(arg_UNPARSED_ARGUMENTS)
+      set(properties PROPERTIES ${arg_UNPARSED_ARGUMENTS})
     endif()
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 ${properties})
+    gtest_discover_tests(${target} TEST_PREFIX "${arg_PREFIX}" DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120 ${properties})
   endif()
 endfunction()

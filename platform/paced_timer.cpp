@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/program.h"
+
 namespace lv::ui {
 
 Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
@@ -11,21 +13,31 @@ Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
       pacer(*alarm, &TickClock::now) {}
 
 void Timer::Impl::wake() {
-  pacer.wake([this] {
-    if (!program_ended() && owner.on_tick) owner.on_tick();
+  pacer.wake([this](std::optional<TickClock::time_point> moment) {
+    if (program().ended() || !owner.on_tick) return;
+    alarm->tick_begins(moment);
+    owner.on_tick();
+    alarm->tick_ends();
   });
+}
+
+Timer* timer_catching_up() {
+  const auto& timers = program().timers();
+  const auto found = std::find_if(timers.begin(), timers.end(), [](const Timer* timer) {
+    return timer->impl().pacer.catching_up();
+  });
+  return found == timers.end() ? nullptr : *found;
 }
 
 Timer::Timer(Window& /*window*/, std::string name, int interval_ms, bool running)
     : impl_(std::make_unique<Impl>(*this, std::move(name))) {
   impl_->pacer.set_interval(interval_ms);
-  program_timers().push_back(impl_.get());
+  program().add(*this);
   if (running) start();
 }
 
 Timer::~Timer() {
-  auto& timers = program_timers();
-  timers.erase(std::remove(timers.begin(), timers.end(), impl_.get()), timers.end());
+  program().remove(*this);
   impl_->pacer.stop();
 }
 
@@ -36,7 +48,7 @@ int Timer::interval() const {
   return impl_->pacer.interval();
 }
 void Timer::start() {
-  if (program_ended()) return;
+  if (program().ended()) return;
   impl_->pacer.start();
 }
 void Timer::stop() {

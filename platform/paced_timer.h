@@ -1,12 +1,10 @@
-// The Timer of every backend whose system gives it an alarm, written once over TickPacer. The
-// backend supplies the native alarm and keeps the list of the program's timers; this file keeps
-// the schedule, runs the handler and follows the program's end.
+// Timer, written once for every backend over TickPacer. The backend supplies the native alarm
+// (make_alarm) and the clock it runs on (TickClock::now); this keeps the schedule, runs the
+// handler and follows the program's end.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/controls.h"
 #include "platform/tick_pacer.h"
@@ -25,9 +23,11 @@ struct Timer::Impl {
   void wake();
 };
 
-// What a backend with an alarm defines for the timer above.
+// What a backend defines for the timer above: its native alarm for this timer.
 std::unique_ptr<Alarm> make_alarm(Timer::Impl& timer);
-std::vector<Timer::Impl*>& program_timers();  // every live timer, in creation order
-bool program_ended();
+
+// The first of the program's timers that is making up for ticks a busy moment held back, whose
+// next tick the loop runs without waiting for its alarm; null when none is.
+Timer* timer_catching_up();
 
 }  // namespace lv::ui

@@ -56,9 +56,10 @@ bool TickPacer::due() const {
   return ticking() && schedule_.next_deadline() <= clock_();
 }
 
-void TickPacer::wake(const std::function<void()>& tick) {
+void TickPacer::wake(const Tick& tick) {
   if (!ticking()) return;
   const TickClock::time_point now = clock_();
+  const bool made_up = catching_up_;
   if (!schedule_.take_due(now)) {
     // The alarm rang for a tick already made up, or, by a rounding of its own, a little early.
     ring_in_step(now);
@@ -66,7 +67,7 @@ void TickPacer::wake(const std::function<void()>& tick) {
   }
   const bool behind = schedule_.next_deadline() <= now;
   const std::uint64_t generation = generation_;
-  tick();
+  tick(made_up ? std::nullopt : std::optional(schedule_.last_taken()));
   if (generation != generation_) return;  // the handler stopped or restarted the timer
   if (behind) {
     catching_up_ = true;

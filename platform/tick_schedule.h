@@ -42,6 +42,8 @@ class TickSchedule {
   }
 
   Clock::time_point next_deadline() const { return start_ + interval_ * (delivered_ + 1); }
+  // The deadline of the tick delivered last.
+  Clock::time_point last_taken() const { return start_ + interval_ * delivered_; }
 
   // Since start: ticks delivered, and deadlines given up when the schedule started afresh. Every
   // deadline that has passed is one or the other, or still due.

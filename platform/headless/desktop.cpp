@@ -3,24 +3,31 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/backend.h"
 #include "platform/headless/desktop.h"
 #include "platform/headless/headless.h"
+#include "platform/paced_timer.h"
+#include "platform/program.h"
 
 namespace lv::headless {
 
-// Never destroyed: windows and timers that live in static objects (the forms, a test's own) may
-// be destroyed after any static of this file, and they unregister from the desktop as they go.
 Desktop& desktop() {
   static Desktop* const the_desktop = new Desktop;
   return *the_desktop;
 }
 
+void SimulatedAlarm::ring(ui::TickClock::duration first, std::chrono::milliseconds every) {
+  ringing = true;
+  due = desktop().now + std::chrono::ceil<std::chrono::milliseconds>(first).count();
+  period = every.count();
+}
+
 void reset() {
   Desktop& d = desktop();
   d.now = 0;
-  d.ended = false;
   d.decimal_separator = ".";
   d.messages.clear();
+  ui::program().start_afresh();
 }
 
 std::int64_t now() {
@@ -32,15 +39,20 @@ void advance(std::int64_t ms) {
   Desktop& d = desktop();
   const std::int64_t until = d.now + ms;
   for (;;) {
-    ui::Timer::Impl* next = nullptr;
-    for (ui::Timer::Impl* timer : d.timers) {
-      if (timer->running && timer->due <= until && (!next || timer->due < next->due)) next = timer;
+    // The alarm due first; of two due together, the one of the timer made first.
+    ui::Timer* next = nullptr;
+    SimulatedAlarm* alarm = nullptr;
+    for (ui::Timer* timer : ui::program().timers()) {
+      auto& candidate = static_cast<SimulatedAlarm&>(*timer->impl().alarm);
+      if (candidate.ringing && candidate.due <= until && (!alarm || candidate.due < alarm->due)) {
+        next = timer;
+        alarm = &candidate;
+      }
     }
     if (!next) break;
-    d.now = next->due;
-    // Schedule the following tick first: the handler may stop or restart its own timer.
-    next->due += std::max(next->interval, 1);
-    if (next->self->on_tick) next->self->on_tick();
+    d.now = alarm->due;
+    alarm->due += std::max<std::int64_t>(alarm->period, 1);  // it keeps its phase
+    next->impl().wake();
   }
   d.now = until;
 }
@@ -50,7 +62,7 @@ std::vector<std::string> take_messages() {
 }
 
 bool program_ended() {
-  return desktop().ended;
+  return ui::program().ended();
 }
 
 void set_decimal_separator(const std::string& separator) {
@@ -61,21 +73,21 @@ void set_decimal_separator(const std::string& separator) {
 
 namespace lv::ui {
 
+TickClock::time_point TickClock::now() noexcept {
+  return time_point(std::chrono::milliseconds(headless::desktop().now));
+}
+
+std::unique_ptr<Alarm> make_alarm(Timer::Impl& /*timer*/) {
+  return std::make_unique<headless::SimulatedAlarm>();
+}
+
+void backend::program_ended() {}
+
 Toolkit::Toolkit(int&, char**) {}
 Toolkit::~Toolkit() = default;
 
 void show_error(const std::string&, const std::string& message) {
   headless::desktop().messages.push_back(message);
-}
-
-void end_program() {
-  headless::Desktop& d = headless::desktop();
-  d.ended = true;
-  for (Timer::Impl* timer : d.timers) timer->running = false;
-  for (Window::Impl* window : d.windows) {
-    window->visible = false;
-    window->modal = false;
-  }
 }
 
 std::string decimal_separator() {

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/tick_pacer.h"
 
 namespace lv::ui {
-
-enum class ControlKind { label, edit_field, button, picture_box };
 
 struct Window::Impl {
   std::string name;
@@ -19,13 +18,11 @@ struct Window::Impl {
   bool visible = false;
   bool modal = false;
   bool keeps_screen_on = false;
-  std::vector<Control*> controls;  // creation order, which is the focus order
   Control* focus = nullptr;
 };
 
 struct Control::Impl {
-  ControlKind kind;
-  Window::Impl* window;
+  Window* window;
   std::string name;
   Twips place;
   std::string text;
@@ -35,32 +32,32 @@ struct Control::Impl {
   bool text_selected = false;
 };
 
-struct Timer::Impl {
-  Timer* self;
-  std::string name;
-  int interval;
-  bool running = false;
-  std::int64_t due = 0;
-};
-
 }  // namespace lv::ui
 
 namespace lv::headless {
 
+// A timer's alarm on the simulated clock: it rings when advance() reaches its due time.
+struct SimulatedAlarm final : ui::Alarm {
+  void ring(ui::TickClock::duration first, std::chrono::milliseconds every) override;
+  void silence() override { ringing = false; }
+
+  bool ringing = false;
+  std::int64_t due = 0;  // ms
+  std::int64_t period = 0;
+};
+
 struct Desktop {
-  std::int64_t now = 0;
-  bool ended = false;
+  std::int64_t now = 0;  // ms
   std::string decimal_separator = ".";
   std::vector<std::string> messages;
-  std::vector<ui::Window::Impl*> windows;  // shown windows stack on top of earlier ones
-  std::vector<ui::Timer::Impl*> timers;    // creation order
+  std::vector<ui::Window*> stack;  // shown windows lie on top of earlier ones
 };
 
 Desktop& desktop();
 
-// Whether the control can hold the focus right now.
-bool takes_focus(const ui::Control& control);
-// Moves the focus off a control that can no longer hold it.
-void refocus(ui::Window::Impl& window);
+// The shown window on top, or null.
+ui::Window* window_on_top();
+// Moves the focus off a control that can no longer hold it, to the next in the focus order.
+void refocus(ui::Window& window);
 
 }  // namespace lv::headless

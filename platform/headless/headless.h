@@ -13,8 +13,8 @@
 
 namespace lv::headless {
 
-// Starts a fresh desktop: clock at 0, no messages, program not ended, "." as decimal separator.
-// Windows and timers still alive keep existing.
+// Starts a fresh desktop: clock at 0, no messages, no key held, program not ended, "." as decimal
+// separator. Windows and timers still alive keep existing.
 void reset();
 
 // Time. advance() delivers every tick that falls due within the next `ms` milliseconds, in time
@@ -26,10 +26,17 @@ std::int64_t now();
 void click(ui::Button& button);
 void type(ui::EditField& field, const std::string& text);  // replaces the field's text
 void close(ui::Window& window);                            // through the title bar
+// Keys go to the window on top, as the toolkits' keys do: through the program's key rules, and
+// what the rules leave to the toolkit (Tab, typing into a field) is done here as a toolkit would.
 enum class Key { tab, enter, space, escape };
-void press(Key key);           // to the focused control of the window on top
-void press_alt(char letter);   // Alt+letter in the window on top
-const ui::Control* focused();  // in the window on top; null when nothing has the focus
+void press(Key key);  // down and up
+void hold(Key key);   // down, and held
+void repeat(Key key, int times);
+void release(Key key);
+void press_letter(char letter);  // alone, without Alt
+void press_alt(char letter);
+void type_keys(const std::string& text);  // key by key, into the focused field if any
+const ui::Control* focused();             // in the window on top; null when nothing has the focus
 
 // What the program showed and did.
 std::vector<std::string> take_messages();  // error messages shown since the last call

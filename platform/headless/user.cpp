@@ -5,143 +5,156 @@
 
 #include "platform/headless/desktop.h"
 #include "platform/headless/headless.h"
+#include "platform/program.h"
 
 namespace lv::headless {
 
 namespace {
 
-ui::Window::Impl* window_on_top() {
-  auto& windows = desktop().windows;
-  const auto top = std::find_if(windows.rbegin(), windows.rend(),
-                                [](const ui::Window::Impl* w) { return w->visible; });
-  return top == windows.rend() ? nullptr : *top;
+void require_running() {
+  if (ui::program().ended()) throw std::logic_error("the program has ended");
 }
 
 void require_usable(const ui::Control& control) {
-  if (desktop().ended) throw std::logic_error("the program has ended");
-  if (!control.visible() || !control.impl().window->visible) {
+  require_running();
+  if (!control.visible() || !ui::program().window_of(control).visible()) {
     throw std::logic_error(control.name() + " cannot be reached: it is not on screen");
   }
 }
 
-ui::Window::Impl& require_window_on_top() {
-  if (desktop().ended) throw std::logic_error("the program has ended");
-  ui::Window::Impl* top = window_on_top();
+ui::Window& require_window_on_top() {
+  require_running();
+  ui::Window* top = window_on_top();
   if (!top) throw std::logic_error("no window is shown");
   return *top;
 }
 
-char mnemonic(const std::string& caption) {
-  const auto amp = caption.find('&');
-  if (amp == std::string::npos || amp + 1 >= caption.size()) return '\0';
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[amp + 1])));
+struct KeyOf {
+  ui::KeyName name;
+  int code;
+};
+
+KeyOf key_of(Key key) {
+  switch (key) {
+    case Key::tab:
+      return {ui::KeyName::tab, 9};
+    case Key::enter:
+      return {ui::KeyName::enter, 13};
+    case Key::space:
+      return {ui::KeyName::space, 32};
+    case Key::escape:
+      break;
+  }
+  return {ui::KeyName::escape, 27};
+}
+
+// What a toolkit does with a key the rules leave to it: Tab moves the focus on, selecting a
+// field's text; a field takes what is typed, over its selected text.
+void as_a_toolkit(ui::Window& window, ui::KeyName name, char typed) {
+  ui::Control* focus = window.impl().focus;
+  const bool in_field = focus && ui::program().kind(*focus) == ui::ControlKind::edit_field;
+  if (name == ui::KeyName::tab) {
+    if (in_field) focus->impl().text_selected = false;
+    ui::Control* next = ui::program().next_to_focus(window, focus);
+    window.impl().focus = next;
+    if (next && ui::program().kind(*next) == ui::ControlKind::edit_field) {
+      next->impl().text_selected = true;
+    }
+  } else if (in_field && typed) {
+    auto& field = focus->impl();
+    if (field.text_selected) field.text.clear();
+    field.text += typed;
+    field.text_selected = false;
+  }
+}
+
+// A key to the window on top, through the program's key rules; `typed` is the character it types
+// where a field takes it.
+void stroke(ui::KeyStroke::Motion motion, ui::KeyName name, int code, char letter, bool alt,
+            char typed) {
+  ui::Window* window = window_on_top();
+  if (motion != ui::KeyStroke::Motion::up) window = &require_window_on_top();
+  if (!window) return;  // a key let go of after the program has gone
+  const bool toolkit =
+      ui::program().key({motion, code, name, letter, alt, reinterpret_cast<std::uintptr_t>(window)},
+                        window, window->impl().focus);
+  if (toolkit && motion != ui::KeyStroke::Motion::up && !alt) as_a_toolkit(*window, name, typed);
+}
+
+void stroke(ui::KeyStroke::Motion motion, Key key) {
+  const KeyOf k = key_of(key);
+  stroke(motion, k.name, k.code, '\0', false, key == Key::space ? ' ' : '\0');
+}
+
+// A character's key goes down and comes up.
+void character(char typed, bool alt) {
+  const auto byte = static_cast<unsigned char>(typed);
+  const bool letter = std::isalpha(byte) != 0;
+  const char lower = static_cast<char>(std::tolower(byte));
+  for (const auto motion : {ui::KeyStroke::Motion::down, ui::KeyStroke::Motion::up}) {
+    stroke(motion, letter ? ui::KeyName::letter : ui::KeyName::other, std::toupper(byte),
+           letter ? lower : '\0', alt, typed);
+  }
 }
 
 }  // namespace
 
-bool takes_focus(const ui::Control& control) {
-  const ui::ControlKind kind = control.impl().kind;
-  return control.visible() && kind != ui::ControlKind::label;
-}
-
-void refocus(ui::Window::Impl& window) {
-  if (window.focus && takes_focus(*window.focus)) return;
-  auto& controls = window.controls;
-  auto from = std::find(controls.begin(), controls.end(), window.focus);
-  if (from == controls.end()) from = controls.begin();
-  // The next control in the focus order after the one that lost it, wrapping round.
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    ui::Control* candidate =
-        controls[(static_cast<std::size_t>(from - controls.begin()) + i) % controls.size()];
-    if (takes_focus(*candidate)) {
-      window.focus = candidate;
-      return;
-    }
-  }
-  window.focus = nullptr;
-}
-
 void click(ui::Button& button) {
   require_usable(button);
-  if (button.on_click) button.on_click();
+  ui::program().run(button.on_click);
 }
 
 void type(ui::EditField& field, const std::string& text) {
   require_usable(field);
-  field.impl().window->focus = &field;
+  ui::program().window_of(field).impl().focus = &field;
   field.set_text(text);
 }
 
 void close(ui::Window& window) {
-  if (desktop().ended) throw std::logic_error("the program has ended");
+  require_running();
   if (!window.visible()) throw std::logic_error(window.name() + " is not on screen");
   if (window.on_close) {
-    window.on_close();
+    ui::program().run(window.on_close);
   } else {
     window.hide();
   }
 }
 
 void press(Key key) {
-  ui::Window::Impl& window = require_window_on_top();
-  ui::Control* focus = window.focus;
-  switch (key) {
-    case Key::tab: {
-      if (focus && focus->impl().kind == ui::ControlKind::edit_field) {
-        focus->impl().text_selected = false;
-      }
-      auto& controls = window.controls;
-      const auto at = std::find(controls.begin(), controls.end(), focus);
-      const std::size_t start =
-          at == controls.end() ? 0 : static_cast<std::size_t>(at - controls.begin()) + 1;
-      for (std::size_t i = 0; i < controls.size(); ++i) {
-        ui::Control* candidate = controls[(start + i) % controls.size()];
-        if (takes_focus(*candidate)) {
-          window.focus = candidate;
-          if (candidate->impl().kind == ui::ControlKind::edit_field) {
-            candidate->impl().text_selected = true;  // tabbing into a field selects its text
-          }
-          break;
-        }
-      }
-      return;
-    }
-    case Key::enter:
-    case Key::space:
-      // Only a focused button answers; there is no default button.
-      if (focus && focus->impl().kind == ui::ControlKind::button) {
-        click(static_cast<ui::Button&>(*focus));
-      }
-      return;
-    case Key::escape:
-      return;  // there is no cancel button
-  }
+  hold(key);
+  release(key);
 }
-
+void hold(Key key) {
+  stroke(ui::KeyStroke::Motion::down, key);
+}
+void repeat(Key key, int times) {
+  for (int i = 0; i < times; ++i) stroke(ui::KeyStroke::Motion::repeat, key);
+}
+void release(Key key) {
+  stroke(ui::KeyStroke::Motion::up, key);
+}
+void press_letter(char letter) {
+  character(letter, false);
+}
 void press_alt(char letter) {
-  ui::Window::Impl& window = require_window_on_top();
-  const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-  for (ui::Control* control : window.controls) {
-    if (control->impl().kind == ui::ControlKind::button && takes_focus(*control) &&
-        mnemonic(control->impl().text) == wanted) {
-      click(static_cast<ui::Button&>(*control));
-      return;
-    }
-  }
+  character(letter, true);
+}
+void type_keys(const std::string& text) {
+  for (const char typed : text) character(typed, false);
 }
 
 const ui::Control* focused() {
-  const ui::Window::Impl* window = window_on_top();
-  return window ? window->focus : nullptr;
+  const ui::Window* window = window_on_top();
+  return window ? window->impl().focus : nullptr;
 }
 
 bool modal(const ui::Window& window) {
   return window.impl().modal;
 }
 bool screen_kept_on() {
-  const auto& windows = desktop().windows;
-  return std::any_of(windows.begin(), windows.end(), [](const ui::Window::Impl* window) {
-    return window->visible && window->keeps_screen_on;
+  const auto& windows = ui::program().windows();
+  return std::any_of(windows.begin(), windows.end(), [](const ui::Window* window) {
+    return window->visible() && window->impl().keeps_screen_on;
   });
 }
 bool text_selected(const ui::EditField& field) {

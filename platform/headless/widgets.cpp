@@ -1,22 +1,17 @@
-// Windows, controls and timers of the simulated desktop: they only remember what they are told.
+// Windows and controls of the simulated desktop: they only remember what they are told.
 #include <algorithm>
 
 #include "platform/headless/desktop.h"
+#include "platform/program.h"
 
-namespace lv::ui {
+namespace lv::headless {
 
 namespace {
 
-template <typename T>
-void erase_from(std::vector<T*>& list, T* item) {
-  list.erase(std::remove(list.begin(), list.end(), item), list.end());
-}
-
-std::unique_ptr<Control::Impl> make_control(ControlKind kind, Window& window, std::string name,
-                                            Twips place, std::string text, bool visible) {
-  auto impl = std::make_unique<Control::Impl>();
-  impl->kind = kind;
-  impl->window = &window.impl();
+std::unique_ptr<ui::Control::Impl> control_impl(ui::Window& window, std::string name,
+                                                ui::Twips place, std::string text, bool visible) {
+  auto impl = std::make_unique<ui::Control::Impl>();
+  impl->window = &window;
   impl->name = std::move(name);
   impl->place = place;
   impl->text = std::move(text);
@@ -24,7 +19,29 @@ std::unique_ptr<Control::Impl> make_control(ControlKind kind, Window& window, st
   return impl;
 }
 
+void erase_from_stack(const ui::Window& window) {
+  auto& stack = desktop().stack;
+  stack.erase(std::remove(stack.begin(), stack.end(), &window), stack.end());
+}
+
 }  // namespace
+
+ui::Window* window_on_top() {
+  const auto& stack = desktop().stack;
+  const auto top =
+      std::find_if(stack.rbegin(), stack.rend(), [](const ui::Window* w) { return w->visible(); });
+  return top == stack.rend() ? nullptr : *top;
+}
+
+void refocus(ui::Window& window) {
+  ui::Control*& focus = window.impl().focus;
+  if (focus && ui::program().takes_focus(*focus)) return;
+  focus = ui::program().next_to_focus(window, focus);
+}
+
+}  // namespace lv::headless
+
+namespace lv::ui {
 
 Window::Window(std::string name, std::string caption, Twips client_size, Background background)
     : impl_(std::make_unique<Impl>()) {
@@ -32,27 +49,31 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   impl_->caption = std::move(caption);
   impl_->client_size = client_size;
   impl_->background = background;
-  headless::desktop().windows.push_back(impl_.get());
+  program().add(*this);
 }
 
 Window::~Window() {
-  erase_from(headless::desktop().windows, impl_.get());
+  headless::erase_from_stack(*this);
+  program().remove(*this);
 }
 
+// As the desktops' toolkits do, the first control takes the focus, a field with its text selected.
 void Window::show_modal() {
-  if (headless::desktop().ended) return;
-  impl_->focus = nullptr;  // the first control that takes it gets it
+  if (program().ended()) return;
+  impl_->focus = program().first_to_focus(*this);
+  if (impl_->focus && program().kind(*impl_->focus) == ControlKind::edit_field) {
+    impl_->focus->impl().text_selected = true;
+  }
   show_again();
 }
 
 void Window::show_again() {
-  if (headless::desktop().ended) return;
-  auto& windows = headless::desktop().windows;
-  erase_from(windows, impl_.get());
-  windows.push_back(impl_.get());  // on top
+  if (program().ended()) return;
+  headless::erase_from_stack(*this);
+  headless::desktop().stack.push_back(this);  // on top
   impl_->visible = true;
   impl_->modal = true;
-  headless::refocus(*impl_);
+  headless::refocus(*this);
 }
 
 void Window::keep_screen_on_while_shown() {
@@ -74,14 +95,12 @@ const std::string& Window::name() const {
   return impl_->name;
 }
 
-Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {
-  impl_->window->controls.push_back(this);
-}
+Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 Control::~Control() {
-  Window::Impl& window = *impl_->window;
-  erase_from(window.controls, this);
+  Window::Impl& window = impl_->window->impl();
   if (window.focus == this) window.focus = nullptr;
+  program().remove(*this);
 }
 
 void Control::set_visible(bool visible) {
@@ -97,8 +116,9 @@ const std::string& Control::name() const {
 }
 
 Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
-    : Control(make_control(ControlKind::label, window, std::move(name), place, std::move(text),
-                           visible)) {}
+    : Control(headless::control_impl(window, std::move(name), place, std::move(text), visible)) {
+  program().add(*this, window, ControlKind::label);
+}
 void Label::set_text(const std::string& text) {
   impl().text = text;
 }
@@ -113,7 +133,9 @@ void Label::set_alignment(Align align) {
 }
 
 EditField::EditField(Window& window, std::string name, Twips place)
-    : Control(make_control(ControlKind::edit_field, window, std::move(name), place, {}, true)) {}
+    : Control(headless::control_impl(window, std::move(name), place, {}, true)) {
+  program().add(*this, window, ControlKind::edit_field);
+}
 void EditField::set_text(const std::string& text) {
   impl().text = text;
   impl().text_selected = false;
@@ -122,59 +144,22 @@ std::string EditField::text() const {
   return impl().text;
 }
 void EditField::focus_with_text_selected() {
-  impl().window->focus = this;
+  impl().window->impl().focus = this;
   impl().text_selected = true;
 }
 
 Button::Button(Window& window, std::string name, Twips place, std::string caption)
-    : Control(make_control(ControlKind::button, window, std::move(name), place, std::move(caption),
-                           true)) {}
+    : Control(headless::control_impl(window, std::move(name), place, std::move(caption), true)) {
+  program().add(*this, window, ControlKind::button);
+}
 std::string Button::caption() const {
   return impl().text;
 }
 
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
                        bool visible)
-    : Control(make_control(ControlKind::picture_box, window, std::move(name), place,
-                           std::move(picture), visible)) {}
-
-Timer::Timer(Window&, std::string name, int interval_ms, bool running)
-    : impl_(std::make_unique<Impl>()) {
-  impl_->self = this;
-  impl_->name = std::move(name);
-  impl_->interval = interval_ms;
-  headless::desktop().timers.push_back(impl_.get());
-  if (running) start();
-}
-
-Timer::~Timer() {
-  erase_from(headless::desktop().timers, impl_.get());
-}
-
-void Timer::set_interval(int interval_ms) {
-  impl_->interval = interval_ms;
-  // As on the real toolkits, a new interval restarts a running timer's schedule.
-  if (impl_->running) start();
-}
-
-int Timer::interval() const {
-  return impl_->interval;
-}
-
-void Timer::start() {
-  if (headless::desktop().ended) return;
-  impl_->running = true;
-  impl_->due = headless::desktop().now + std::max(impl_->interval, 1);
-}
-
-void Timer::stop() {
-  impl_->running = false;
-}
-bool Timer::running() const {
-  return impl_->running;
-}
-const std::string& Timer::name() const {
-  return impl_->name;
+    : Control(headless::control_impl(window, std::move(name), place, std::move(picture), visible)) {
+  program().add(*this, window, ControlKind::picture_box);
 }
 
 }  // namespace lv::ui

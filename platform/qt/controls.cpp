@@ -1,5 +1,5 @@
+#include <QEvent>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -8,13 +8,21 @@
 #include <QStyleOptionButton>
 #include <limits>
 
+#include "platform/program.h"
 #include "platform/qt/qt_widgets.h"
 
 namespace lv::qt {
 
 PushButton::PushButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent), caption_(caption) {
+    : QPushButton(parent), caption_(caption) {
   setAutoDefault(false);
+  show_caption(caption);
+}
+
+// Qt would make the marked letter a shortcut of its own, pressed by its repeats too.
+void PushButton::show_caption(const QString& text) {
+  setText(text);
+  setShortcut(QKeySequence());
 }
 
 void PushButton::resizeEvent(QResizeEvent* event) {
@@ -51,7 +59,7 @@ void PushButton::wrap_caption() {
     line_end = match.capturedEnd();
   }
   lines << line;
-  setText(lines.join('\n'));
+  show_caption(lines.join('\n'));
 }
 
 // Qt's styles draw the focus frame only once the window has seen the Tab key. Space and Enter
@@ -60,14 +68,6 @@ void PushButton::wrap_caption() {
 void PushButton::initStyleOption(QStyleOptionButton* option) const {
   QPushButton::initStyleOption(option);
   if (option->state & QStyle::State_HasFocus) option->state |= QStyle::State_KeyboardFocusChange;
-}
-
-void PushButton::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-    click();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
 }
 
 namespace {
@@ -134,6 +134,7 @@ namespace lv::ui {
 
 Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Control::~Control() {
+  program().remove(*this);
   delete impl_->widget;
 }
 
@@ -149,7 +150,9 @@ const std::string& Control::name() const {
 }
 
 Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
-    : Control(qt::place_widget(qt::new_label(window, text), std::move(name), place, visible)) {}
+    : Control(qt::place_widget(qt::new_label(window, text), std::move(name), place, visible)) {
+  program().add(*this, window, ControlKind::label);
+}
 void Label::set_text(const std::string& text) {
   qt::label(*this)->setText(QString::fromStdString(text));
 }
@@ -176,7 +179,9 @@ void Label::set_alignment(Align align) {
 }
 
 EditField::EditField(Window& window, std::string name, Twips place)
-    : Control(qt::place_widget(qt::new_line_edit(window), std::move(name), place, true)) {}
+    : Control(qt::place_widget(qt::new_line_edit(window), std::move(name), place, true)) {
+  program().add(*this, window, ControlKind::edit_field);
+}
 void EditField::set_text(const std::string& text) {
   qt::line_edit(*this)->setText(QString::fromStdString(text));
 }
@@ -193,9 +198,9 @@ Button::Button(Window& window, std::string name, Twips place, std::string captio
     : Control(qt::place_widget(
           new qt::PushButton(QString::fromStdString(caption), qt::parent_of(window)),
           std::move(name), place, true)) {
-  QObject::connect(static_cast<QPushButton*>(impl().widget.data()), &QPushButton::clicked, [this] {
-    if (on_click) on_click();
-  });
+  program().add(*this, window, ControlKind::button);
+  QObject::connect(static_cast<QPushButton*>(impl().widget.data()), &QPushButton::clicked,
+                   [this] { program().run(on_click); });
 }
 std::string Button::caption() const {
   return static_cast<qt::PushButton*>(impl().widget.data())->caption().toStdString();
@@ -204,6 +209,7 @@ std::string Button::caption() const {
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
                        bool visible)
     : Control(qt::place_widget(qt::new_picture(window, picture), std::move(name), place, visible)) {
+  program().add(*this, window, ControlKind::picture_box);
 }
 
 }  // namespace lv::ui

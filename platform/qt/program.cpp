@@ -5,24 +5,16 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
-#include <algorithm>
 #include <chrono>
 
+#include "platform/backend.h"
+#include "platform/program.h"
 #include "platform/qt/key_presses.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_widgets.h"
 #include "platform/qt/translations.h"
 
 namespace lv::qt {
-
-Registry& registry() {
-  static Registry the_registry;
-  return the_registry;
-}
-
-bool program_ended() {
-  return registry().ended;
-}
 
 QStringList font_families(const QString& face, const QStringList& stand_ins) {
   return QFontDatabase::hasFamily(face) ? QStringList{face} + stand_ins : stand_ins;
@@ -49,7 +41,7 @@ std::unique_ptr<QApplication> application;
 Toolkit::Toolkit(int& argc, char** argv) {
   application = std::make_unique<QApplication>(argc, argv);
   qt::load_translations(*application);
-  qt::keep_keys_where_pressed(*application);
+  qt::keep_keys_to_the_rules(*application);
   // Hiding the settings window for the exercise window must not end the program.
   QApplication::setQuitOnLastWindowClosed(false);
   // Every window, message boxes too, shows the program's own icon, at whichever size fits.
@@ -69,16 +61,12 @@ Toolkit::~Toolkit() {
 }
 
 void show_error(const std::string& title, const std::string& message) {
-  if (qt::registry().ended) return;
+  if (program().ended()) return;
   QMessageBox::warning(QApplication::activeWindow(), QString::fromStdString(title),
                        QString::fromStdString(message));
 }
 
-void end_program() {
-  qt::Registry& registry = qt::registry();
-  registry.ended = true;
-  for (Timer::Impl* timer : registry.timers) timer->pacer.stop();
-  for (Window::Impl* window : registry.windows) window->widget->hide();
+void backend::program_ended() {
   QCoreApplication::exit(0);  // every waiting event loop returns, and none runs again
 }
 

@@ -11,6 +11,5 @@ namespace lv::qt {
 QWidget* widget(const ui::Window& window);
 QWidget* widget(const ui::Control& control);
 QTimer* timer(const ui::Timer& timer);
-bool program_ended();
 
 }  // namespace lv::qt

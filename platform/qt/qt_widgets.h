@@ -75,11 +75,11 @@ QScreen* screen_to_open_on(QWidget& window);
 QStringList font_families(const QString& face, const QStringList& stand_ins);
 
 // Gives the focus to the first control in the window's focus order that takes it.
-void focus_first_control(QWidget& window);
+void focus_first_control(ui::Window& window);
 
 // A push button that wraps its caption at blanks when it is too wide for one line, as Windows
-// buttons do ("versnel        100 msec" reads as two lines), that Enter presses when it has the
-// focus (outside a dialog Qt buttons ignore Enter), and that always shows when it has the focus.
+// buttons do ("versnel        100 msec" reads as two lines), and that always shows when it has
+// the focus. Its keys are the program's key rules' (key_presses.h), not Qt's own shortcuts.
 class PushButton : public QPushButton {
  public:
   PushButton(const QString& caption, QWidget* parent);
@@ -87,12 +87,12 @@ class PushButton : public QPushButton {
 
  protected:
   void initStyleOption(QStyleOptionButton* option) const override;
-  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void wrap_caption();
+  void show_caption(const QString& text);
   QString caption_;
 };
 
@@ -134,13 +134,5 @@ class QtAlarm final : public ui::Alarm {
   bool putting_in_step_ = false;  // the single shot is armed; the periodic ringing follows it
   bool wake_posted_ = false;      // the pacer, catching up, is woken again at the next pass
 };
-
-// Everything end_program has to reach.
-struct Registry {
-  std::vector<ui::Window::Impl*> windows;
-  std::vector<ui::Timer::Impl*> timers;
-  bool ended = false;
-};
-Registry& registry();
 
 }  // namespace lv::qt

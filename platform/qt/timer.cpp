@@ -15,14 +15,6 @@ std::unique_ptr<Alarm> make_alarm(Timer::Impl& timer) {
   return std::make_unique<qt::QtAlarm>(timer);
 }
 
-std::vector<Timer::Impl*>& program_timers() {
-  return qt::registry().timers;
-}
-
-bool program_ended() {
-  return qt::registry().ended;
-}
-
 }  // namespace lv::ui
 
 namespace lv::qt {

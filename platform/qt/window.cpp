@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/program.h"
 #include "platform/qt/qt_widgets.h"
 #include "platform/qt/screen_saver.h"
 
@@ -127,7 +129,7 @@ QScreen* screen_to_open_on(QWidget& window) {
 void FormWidget::closeEvent(QCloseEvent* event) {
   if (owner_.on_close) {
     event->ignore();
-    owner_.on_close();
+    ui::program().run(owner_.on_close);
   } else {
     event->accept();  // Qt hides the window, which ends its modal showing
   }
@@ -147,14 +149,15 @@ void FormWidget::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
-// Not left to the window manager's activation, which differs between platforms.
-void focus_first_control(QWidget& window) {
-  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
-    if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
-      w->setFocus(Qt::TabFocusReason);
-      return;
-    }
-  }
+// The first control in the focus order takes it, a field with its text selected to be typed
+// over, as in a dialog box. Not left to the window manager's activation, which comes later and
+// differs between platforms, and gives a field the focus with its text unselected.
+void focus_first_control(ui::Window& window) {
+  ui::Control* first = ui::program().first_to_focus(window);
+  if (!first) return;
+  QWidget* control = first->impl().widget;
+  control->setFocus(Qt::TabFocusReason);
+  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
 }
 
 }  // namespace lv::qt
@@ -175,16 +178,15 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
   }
-  qt::registry().windows.push_back(impl_.get());
+  program().add(*this);
 }
 
 Window::~Window() {
-  auto& windows = qt::registry().windows;
-  windows.erase(std::remove(windows.begin(), windows.end(), impl_.get()), windows.end());
+  program().remove(*this);
 }
 
 void Window::show_modal() {
-  if (qt::registry().ended) return;
+  if (program().ended()) return;
   qt::FormWidget& widget = *impl_->widget;
   widget.open_on(qt::screen_to_open_on(widget));
   widget.setWindowModality(Qt::ApplicationModal);
@@ -192,17 +194,17 @@ void Window::show_modal() {
   widget.modal_loop = &loop;
   widget.show();
   widget.activateWindow();
-  focus_first_control(widget);
+  qt::focus_first_control(*this);
   // Hiding the window quits the loop; if a handler has shown it again by the time the loop
   // returns, the wait goes on at the same depth.
   do {
     loop.exec();
-  } while (!qt::registry().ended && widget.isVisible());
+  } while (!program().ended() && widget.isVisible());
   widget.modal_loop = nullptr;
 }
 
 void Window::show_again() {
-  if (qt::registry().ended) return;
+  if (program().ended()) return;
   QWidget& widget = *impl_->widget;
   widget.show();
   widget.raise();

@@ -3,11 +3,16 @@
 
 #include <chrono>
 
+#include "platform/paced_timer.h"
 #include "platform/web/web_backend.h"
 
 namespace lv::ui {
 
 namespace {
+
+double on_the_page_clock(TickClock::time_point moment) {
+  return std::chrono::duration<double, std::milli>(moment.time_since_epoch()).count();
+}
 
 class PageAlarm final : public Alarm {
  public:
@@ -21,6 +26,11 @@ class PageAlarm final : public Alarm {
                   static_cast<double>(period.count()));
   }
   void silence() override { lv_alarm_silence(id_); }
+  // The page shows what the tick changes on the frame its moment gives.
+  void tick_begins(std::optional<TickClock::time_point> moment) override {
+    lv_tick_moment(moment ? on_the_page_clock(*moment) : -1);
+  }
+  void tick_ends() override { lv_tick_moment(-1); }
   int id() const { return id_; }
 
  private:
@@ -45,9 +55,9 @@ std::unique_ptr<Alarm> make_alarm(Timer::Impl& /*timer*/) {
 namespace lv::web {
 
 void alarm_rang(int alarm) {
-  for (ui::Timer::Impl* timer : program().timers) {
-    if (static_cast<const ui::PageAlarm&>(*timer->alarm).id() == alarm) {
-      timer->wake();
+  for (ui::Timer* timer : ui::program().timers()) {
+    if (static_cast<const ui::PageAlarm&>(*timer->impl().alarm).id() == alarm) {
+      timer->impl().wake();
       return;
     }
   }

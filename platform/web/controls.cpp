@@ -1,51 +1,27 @@
-#include <cctype>
-#include <vector>
-
+#include "platform/mnemonic.h"
 #include "platform/web/web_backend.h"
 
 namespace lv::web {
 
 namespace {
 
-// The caption without its "&" and the index of the letter it marked, or -1 ("&&" is an "&").
-std::pair<std::string, int> without_mnemonic(const std::string& caption) {
-  std::string text;
-  int mnemonic = -1;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) {
-      ++i;
-      if (caption[i] != '&' && mnemonic < 0) mnemonic = static_cast<int>(text.size());
-    }
-    text += caption[i];
-  }
-  return {text, mnemonic};
-}
-
 std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, lv_control_kind kind,
                                                 std::string name, ui::Twips place,
                                                 const std::string& text, bool visible) {
   auto control = std::make_unique<ui::Control::Impl>();
-  ui::Window::Impl& owner = window.impl();
-  control->window = &owner;
-  control->kind = kind;
+  control->window = &window;
   control->name = std::move(name);
   control->place = place;
   control->visible = visible;
-  int mnemonic = -1;
-  std::string shown = text;
-  if (kind == lv_button) {
-    std::tie(shown, mnemonic) = without_mnemonic(text);
-    if (mnemonic >= 0) {
-      control->mnemonic = static_cast<char>(
-          std::tolower(static_cast<unsigned char>(shown[static_cast<std::size_t>(mnemonic)])));
-    }
-  }
-  if (kind == lv_label) control->text = text;
+  control->text = text;
+  // A button shows its caption without the "&", its Alt letter underlined.
+  const ui::Mnemonic caption = ui::read_mnemonic(text);
+  const bool button = kind == lv_button;
   control->element =
-      lv_control_create(owner.element, kind, control->name.c_str(), shown.c_str(), mnemonic);
+      lv_control_create(window.impl().element, kind, control->name.c_str(),
+                        button ? caption.text.c_str() : text.c_str(), button ? caption.index : -1);
   lv_control_show(control->element, visible);
-  control->lay_out(owner.layout_dpi);
-  owner.controls.push_back(control.get());
+  control->lay_out(window.impl().layout_dpi);
   return control;
 }
 
@@ -58,8 +34,7 @@ namespace lv::ui {
 Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 Control::~Control() {
-  auto& controls = impl_->window->controls;
-  controls.erase(std::remove(controls.begin(), controls.end(), impl_.get()), controls.end());
+  program().remove(*this);
 }
 
 void Control::set_visible(bool visible) {
@@ -74,7 +49,9 @@ const std::string& Control::name() const {
 }
 
 Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
-    : Control(web::make_control(window, lv_label, std::move(name), place, text, visible)) {}
+    : Control(web::make_control(window, lv_label, std::move(name), place, text, visible)) {
+  program().add(*this, window, ControlKind::label);
+}
 
 void Label::set_text(const std::string& text) {
   if (text == impl().text) return;
@@ -86,7 +63,7 @@ std::string Label::text() const {
 }
 void Label::set_font(const Font& font) {
   impl().font = font;
-  impl().lay_out(impl().window->layout_dpi);
+  impl().lay_out(impl().window->impl().layout_dpi);
 }
 void Label::set_alignment(Align align) {
   lv_control_centre(impl().element, align == Align::centre);
@@ -95,10 +72,10 @@ void Label::set_alignment(Align align) {
 // Named after the static text created just before it.
 EditField::EditField(Window& window, std::string name, Twips place)
     : Control(web::make_control(window, lv_edit, std::move(name), place, "", true)) {
-  const auto& controls = impl().window->controls;
-  if (controls.size() >= 2) {
-    const Impl* before = controls[controls.size() - 2];
-    if (before->kind == lv_label) lv_label_for(before->element, impl().element);
+  const std::vector<Control*> before = program().controls(window);
+  program().add(*this, window, ControlKind::edit_field);
+  if (!before.empty() && program().kind(*before.back()) == ControlKind::label) {
+    lv_label_for(before.back()->impl().element, impl().element);
   }
 }
 void EditField::set_text(const std::string& text) {
@@ -115,8 +92,7 @@ void EditField::focus_with_text_selected() {
 
 Button::Button(Window& window, std::string name, Twips place, std::string caption)
     : Control(web::make_control(window, lv_button, std::move(name), place, caption, true)) {
-  impl().on_click = &on_click;
-  impl().text = std::move(caption);
+  program().add(*this, window, ControlKind::button);
 }
 std::string Button::caption() const {
   return impl().text;
@@ -124,6 +100,8 @@ std::string Button::caption() const {
 
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
                        bool visible)
-    : Control(web::make_control(window, lv_picture, std::move(name), place, picture, visible)) {}
+    : Control(web::make_control(window, lv_picture, std::move(name), place, picture, visible)) {
+  program().add(*this, window, ControlKind::picture_box);
+}
 
 }  // namespace lv::ui

@@ -1,26 +1,29 @@
 // The page's side of the web backend: the few functions of dom.js that the C++ calls. Elements,
-// windows and alarms are known to both sides by small whole numbers.
+// windows and alarms are known to both sides by small whole numbers. The numbers of the enums
+// below are the page's too: the build writes them into dom_constants.js, as LV_C.
 #pragma once
 
 #include <cstddef>
 
 extern "C" {
 
-// What the page has queued for the program: a kind and up to five numbers.
+// What the page has queued for the program: a kind and up to four numbers.
 enum lv_event_kind {
   lv_event_none = 0,
   lv_event_alarm = 1,  // alarm
   lv_event_click = 2,  // element
   lv_event_close = 3,  // window, through its close box
-  lv_event_key = 4,    // down (1) or up (0), key, repeat, window, focused element
+  lv_event_key = 4,    // motion, key, the window it reached, the element with the focus
   lv_event_message_closed = 5,
   lv_event_resize = 6,
   lv_event_visibility = 7,  // hidden (1) or shown (0)
 };
-enum lv_key { lv_key_enter = 1, lv_key_space = 2 };  // letters, with Alt, are 'a' to 'z'
+enum lv_key_motion { lv_key_down = 0, lv_key_repeat = 1, lv_key_up = 2 };
+// Enter and Space on a focused button; with Alt, the letters 'a' to 'z' that mark a button.
+enum lv_key { lv_key_enter = 1, lv_key_space = 2 };
 struct lv_event {
   int kind;
-  int values[5];
+  int values[4];
 };
 
 // Waits for the next event without keeping the browser from anything meanwhile: returns when
@@ -51,9 +54,14 @@ void lv_copy_text(int element, char* buffer, std::size_t size);
 void lv_focus(int element, int select_all);
 // The element of the window that has the focus, or 0.
 int lv_focused_element(int window);
+// Presses a button of the page's own (the message's "OK", "Opnieuw starten").
+void lv_click(int element);
 
 void lv_alarm_ring(int alarm, double first_ms, double period_ms);
 void lv_alarm_silence(int alarm);
+// The tick a timer's alarm rang runs now, at `moment` (ms on the page's clock) in its schedule;
+// a moment below 0: no tick on time runs (events, ticks made up after a busy moment).
+void lv_tick_moment(double moment);
 
 void lv_show_message(const char* title, const char* text);
 void lv_keep_screen_on(int on);

@@ -1,7 +1,10 @@
-// The page's side of the web backend, linked into lettervonk.js. It builds and changes the DOM as
-// the C++ says, and queues the browser's events for the program's own loop, which takes them one
-// at a time: the handlers run there, never here, since only that loop may wait.
+// The page's side of the web backend, linked into lettervonk.js with presenter.js and the
+// numbers the build takes from dom.h (LV_C). It builds and changes the DOM as the C++ says, and
+// queues the browser's events for the program's own loop, which takes them one at a time: the
+// handlers run there, never here, since only that loop may wait. Each function's C prototype is
+// in dom.h.
 mergeInto(LibraryManager.library, {
+  $LV__deps: ['$LV_C'],
   $LV__postset: 'LV.listen();',
   $LV: {
     elements: [null],  // by number; 0 is none
@@ -9,83 +12,14 @@ mergeInto(LibraryManager.library, {
     wake: null,        // set while the program's loop sleeps
     shown: [],         // the windows shown, the one in front last
     alarms: {},
+    moment: null,      // the moment in its schedule of the tick that runs now, if one does
     lock: null,        // the screen wake lock, while held
     keepOn: false,
     resizeQueued: false,
-
-    // The syllable is shown and hidden on frames chosen by the schedule, not by when its tick
-    // ran. It is on screen from the first frame painted with it to the first painted without
-    // it, and the browser paints a change on the next frame after it is made: a tick that runs a
-    // millisecond earlier or later against the frames' beat would keep it one frame more or
-    // fewer. So a label that a timer's tick shows or hides changes on the frame nearest to a
-    // fixed lead after the tick's place in the schedule (its moment): a show and a hide a whole
-    // number of ticks apart land that many frames apart, as long as neither tick ran later than
-    // the lead. The lead is that of the change before, kept about a frame after the margin, so
-    // that frame times that waver (Firefox's do by half a millisecond) decide nothing: the
-    // frames either side are half a frame further. Nothing changes before its tick has run.
-    // A hidden label stays on screen until its frame while the program goes on at once with a
-    // hidden copy in its place, since it writes the next syllable right after the hide. Every other
-    // change (a click, a key, a window opened, the rest picture, whose timer stops in its own
-    // tick before hiding it, a tick made up after a stall) is made at once, after whatever was
-    // waiting for its frame, so that the order of changes on screen is the program's; a made-up
-    // tick whose label still waits for its frame lets that frame be painted first.
-    presenting: {},  // by element number: {moment, shown: element to take away, hidden: to show}
-    frameAsked: false,
-    frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
-    lead: 24,         // ms from a change's moment to the frame it was shown on
-    lastFrame: 0,
-    framePeriod: 1000 / 60,
-
-    // The moment of the tick being run: while an alarm rings, the program runs at once on its
-    // push, before the alarm moves on to its next due time, which is in the future otherwise.
-    // The due time may lie up to a step of the clock past the deadline the pacer took the tick
-    // at: the program and the alarm each read the clock, and Firefox's and WebKit's step by a
-    // millisecond.
-    tickMoment: function() {
-      var now = performance.now() + 1.5, moment = null;
-      for (var number in LV.alarms) {
-        var due = LV.alarms[number].due;
-        if (due <= now && (moment === null || due > moment)) moment = due;
-      }
-      return moment;
-    },
-    present: function(number) {
-      var change = LV.presenting[number];
-      delete LV.presenting[number];
-      if (change.hidden) change.hidden.hidden = false;
-      if (change.shown) {
-        var id = change.shown.id;
-        change.shown.remove();
-        LV.elements[number].id = id;
-      }
-    },
-    frame: function(time) {
-      LV.frameAsked = false;
-      var gap = time - LV.lastFrame;
-      if (gap > 4 && gap < 50) LV.framePeriod = gap;
-      LV.lastFrame = time;
-      for (var number in LV.presenting) {
-        var change = LV.presenting[number];
-        if (change.moment === null) {
-          // Made up after a stall: this frame paints the change before, the next one this.
-          if (change.waited) LV.present(number);
-          change.waited = true;
-          continue;
-        }
-        var lead = time - change.moment;
-        if (lead < LV.lead - LV.framePeriod / 2) continue;
-        LV.present(number);
-        // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
-        if (lead < LV.frameMargin - 4) lead += LV.framePeriod;
-        if (lead > LV.frameMargin + LV.framePeriod + 4) lead -= LV.framePeriod;
-        LV.lead = lead;
-      }
-      for (var waiting in LV.presenting) {
-        LV.frameAsked = true;
-        requestAnimationFrame(LV.frame);
-        break;
-      }
-    },
+    message: null,     // the error message, a <dialog>, and its one button
+    ok: null,
+    stopped: null,     // the notice after the end, and its one button
+    restart: null,
 
     add: function(element) {
       LV.elements.push(element);
@@ -106,28 +40,41 @@ mergeInto(LibraryManager.library, {
       var front = LV.front();
       document.title = front ? front.querySelector('.caption').textContent : 'Lettervonk';
     },
+    // Where a key goes: the message while it shows, the notice once the program has ended, or
+    // the window in front.
+    keyWindow: function() {
+      if (LV.message.open) return LV.message;
+      return LV.stopped.hidden ? LV.front() : LV.stopped;
+    },
 
-    // Keys go to the program as they come, with the window in front and the focused element:
-    // it decides what they press. The browser's own use of them is prevented here, at once.
+    // Enter and Space on a focused button, and Alt with a letter that marks a button of the
+    // window in front, go to the program, which presses by its key rules; the browser's own use
+    // of them is prevented here, at once. Every release of such a key goes too, so that the rules
+    // know it is up again.
     key: function(e) {
-      var front = LV.front();
-      if (!front || document.getElementById('message').open) return;
+      var win = LV.keyWindow();
+      if (!win) return;
       var down = e.type === 'keydown';
-      var focused = LV.number(document.activeElement);
+      var motion = !down ? LV_C.key_up : e.repeat ? LV_C.key_repeat : LV_C.key_down;
+      var focused = document.activeElement;
       var letter = /^Key[A-Z]$/.test(e.code) ? e.code.charCodeAt(3) + 32 : 0;
-      if (e.altKey && !e.ctrlKey && !e.metaKey && letter) {
+      var enter = e.key === 'Enter', space = e.key === ' ';
+      var onButton = (enter || space) && focused.tagName === 'BUTTON' && win.contains(focused);
+      if (down && letter && e.altKey && !e.ctrlKey && !e.metaKey) {
         // By the key's place, not its character: Option+S types "ß" on a Mac.
-        var mnemonic = front.querySelector('button[data-mnemonic="' + String.fromCharCode(letter) + '"]');
-        if (!mnemonic || mnemonic.hidden) return;
+        var marked = win.querySelector('button[data-mnemonic="' + String.fromCharCode(letter) + '"]');
+        if (!marked || marked.hidden) return;  // no button's: the browser's, as ever
         e.preventDefault();
-        if (down) LV.push([4, 1, letter, e.repeat ? 1 : 0, LV.number(front), focused]);
+      } else if (down && e.key === 'Tab' && win === LV.message) {
+        e.preventDefault();  // the message's one button keeps the focus, as on the desktop
+        return;
+      } else if (onButton) {
+        e.preventDefault();
+      } else if (down || !(letter || enter || space)) {
         return;
       }
-      var enter = e.key === 'Enter', space = e.key === ' ';
-      if (!(enter || space) || document.activeElement.tagName !== 'BUTTON' ||
-          !front.contains(document.activeElement)) return;
-      e.preventDefault();  // the program presses the button, by its own rules
-      LV.push([4, down ? 1 : 0, enter ? 1 : 2, e.repeat ? 1 : 0, LV.number(front), focused]);
+      var key = enter ? LV_C.key_enter : space ? LV_C.key_space : letter;
+      LV.push([LV_C.event_key, motion, key, LV.number(win), LV.number(focused)]);
     },
 
     requestLock: function() {
@@ -139,33 +86,38 @@ mergeInto(LibraryManager.library, {
     },
 
     listen: function() {
+      LV.message = document.getElementById('message');
+      LV.ok = LV.message.querySelector('button');
+      LV.stopped = document.getElementById('stopped');
+      LV.restart = document.getElementById('restart');
+      [LV.message, LV.ok, LV.stopped, LV.restart].forEach(LV.add);
       document.addEventListener('keydown', LV.key, true);
       document.addEventListener('keyup', LV.key, true);
-      var message = document.getElementById('message');
-      message.addEventListener('close', function() { LV.push([5]); });
-      // A key held from the program's window must not acknowledge the message by its repeats.
-      message.addEventListener('keydown', function(e) { if (e.repeat) e.preventDefault(); });
+      LV.message.addEventListener('close', function() { LV.push([LV_C.event_message_closed]); });
+      // A click beside "OK" leaves it the focus, as a desktop message box does.
+      LV.message.addEventListener('mousedown', function(e) {
+        if (e.target !== LV.ok) e.preventDefault();
+      });
       window.addEventListener('resize', function() {
         if (LV.resizeQueued) return;
         LV.resizeQueued = true;
-        LV.push([6]);
+        LV.push([LV_C.event_resize]);
       });
       document.addEventListener('visibilitychange', function() {
-        LV.push([7, document.hidden ? 1 : 0]);
+        LV.push([LV_C.event_visibility, document.hidden ? 1 : 0]);
         LV.requestLock();  // the browser releases the lock when the page is hidden
       });
-      document.getElementById('restart').addEventListener('click', function() {
-        location.reload();
-      });
+      // Pressed by the pointer, or by the program for a key (lv_click).
+      LV.restart.addEventListener('click', function() { location.reload(); });
     },
   },
 
   lv_next_event__deps: ['$LV'],
   lv_next_event: function(out, yieldOnly) {
     function take() {
-      var event = LV.queue.shift() || [0];
-      if (event[0] === 6) LV.resizeQueued = false;
-      for (var i = 0; i < 6; ++i) HEAP32[(out >> 2) + i] = event[i] || 0;
+      var event = LV.queue.shift() || [LV_C.event_none];
+      if (event[0] === LV_C.event_resize) LV.resizeQueued = false;
+      for (var i = 0; i < 5; ++i) HEAP32[(out >> 2) + i] = event[i] || 0;
     }
     if (LV.queue.length && !yieldOnly) return take();
     return Asyncify.handleSleep(function(wakeUp) {
@@ -210,7 +162,7 @@ mergeInto(LibraryManager.library, {
     window_.append(bar, client);
     document.getElementById('desktop').append(window_);
     var number = LV.add(window_);
-    close.addEventListener('click', function() { LV.push([3, number]); });
+    close.addEventListener('click', function() { LV.push([LV_C.event_close, number]); });
     return number;
   },
 
@@ -252,10 +204,10 @@ mergeInto(LibraryManager.library, {
     var owner = LV.elements[window_];
     var caption = UTF8ToString(text);
     var element;
-    if (kind === 0) {
+    if (kind === LV_C.label) {
       element = document.createElement('label');
       element.textContent = caption;
-    } else if (kind === 1) {
+    } else if (kind === LV_C.edit) {
       element = document.createElement('input');
       element.type = 'text';
       element.autocomplete = 'off';
@@ -263,7 +215,7 @@ mergeInto(LibraryManager.library, {
       element.setAttribute('autocapitalize', 'off');
       element.setAttribute('autocorrect', 'off');
       element.inputMode = 'decimal';
-    } else if (kind === 2) {
+    } else if (kind === LV_C.button) {
       element = document.createElement('button');
       element.type = 'button';
       if (mnemonic >= 0) {
@@ -285,7 +237,9 @@ mergeInto(LibraryManager.library, {
     element.id = owner.id + '-' + UTF8ToString(name);
     owner.querySelector('.client').append(element);
     var number = LV.add(element);
-    if (kind === 2) element.addEventListener('click', function() { LV.push([2, number]); });
+    if (kind === LV_C.button) {
+      element.addEventListener('click', function() { LV.push([LV_C.event_click, number]); });
+    }
     return number;
   },
 
@@ -298,42 +252,8 @@ mergeInto(LibraryManager.library, {
     style.height = height + 'px';
   },
 
-  lv_control_show__deps: ['$LV'],
-  lv_control_show: function(number, visible) {
-    var label = LV.elements[number].tagName === 'LABEL';
-    var moment = label ? LV.tickMoment() : null;
-    // A tick made up after a stall changes its label at once, unless the label's change before
-    // is still waiting for its frame: made together in one turn, that one would never be seen
-    // (a syllable shown and hidden unpainted). Then that one is made now and painted on the next
-    // frame, and this one waits for the frame after.
-    var atOnce = moment === null && !(label && number in LV.presenting);
-    if (atOnce) {
-      for (var waiting in LV.presenting) LV.present(waiting);
-    } else if (LV.presenting[number]) {
-      LV.present(number);
-    }
-    var element = LV.elements[number];
-    if (atOnce || element.hidden === !visible) {
-      element.hidden = !visible;
-      return;
-    }
-    var change = {moment: moment, shown: null, hidden: null};
-    if (visible) {
-      change.hidden = element;
-    } else {
-      var copy = element.cloneNode(true);
-      copy.removeAttribute('id');
-      copy.hidden = true;
-      element.after(copy);
-      LV.elements[number] = copy;
-      change.shown = element;
-    }
-    LV.presenting[number] = change;
-    if (!LV.frameAsked) {
-      LV.frameAsked = true;
-      requestAnimationFrame(LV.frame);
-    }
-  },
+  lv_control_show__deps: ['$LV_presenter'],
+  lv_control_show: function(number, visible) { LV_presenter.change(number, visible); },
 
   lv_control_font__deps: ['$LV'],
   lv_control_font: function(number, face, px, bold) {
@@ -379,13 +299,16 @@ mergeInto(LibraryManager.library, {
     return LV.elements[window_].contains(focused) ? LV.number(focused) : 0;
   },
 
+  lv_click__deps: ['$LV'],
+  lv_click: function(number) { LV.elements[number].click(); },
+
   lv_alarm_ring__deps: ['$LV'],
   lv_alarm_ring: function(number, firstMs, periodMs) {
     var alarm = LV.alarms[number];
     if (alarm) clearTimeout(alarm.timeout);
     alarm = LV.alarms[number] = {due: performance.now() + firstMs, timeout: 0};
     function ring() {
-      LV.push([1, number]);
+      LV.push([LV_C.event_alarm, number]);
       // The program's loop runs at once on that push, and its pacer may have set this alarm
       // anew or silenced it: then this ringing ends here, or it would go on beside the new one,
       // out of anyone's reach.
@@ -409,12 +332,15 @@ mergeInto(LibraryManager.library, {
     delete LV.alarms[number];
   },
 
+  lv_tick_moment__deps: ['$LV'],
+  lv_tick_moment: function(moment) { LV.moment = moment < 0 ? null : moment; },
+
+  lv_show_message__deps: ['$LV'],
   lv_show_message: function(title, text) {
-    var message = document.getElementById('message');
-    message.querySelector('h2').textContent = UTF8ToString(title);
-    message.querySelector('p').textContent = UTF8ToString(text);
-    message.showModal();
-    message.querySelector('button').focus();
+    LV.message.querySelector('h2').textContent = UTF8ToString(title);
+    LV.message.querySelector('p').textContent = UTF8ToString(text);
+    LV.message.showModal();
+    LV.ok.focus();
   },
 
   lv_keep_screen_on__deps: ['$LV'],
@@ -450,8 +376,7 @@ mergeInto(LibraryManager.library, {
     var app = ['standalone', 'fullscreen', 'minimal-ui', 'window-controls-overlay'].some(
         function(mode) { return matchMedia('(display-mode: ' + mode + ')').matches; });
     if (app || navigator.standalone) window.close();
-    var stopped = document.getElementById('stopped');
-    stopped.hidden = false;
-    document.getElementById('restart').focus();
+    LV.stopped.hidden = false;
+    LV.restart.focus();
   },
 });

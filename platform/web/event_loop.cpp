@@ -1,110 +1,90 @@
-// The program's own event loop in the page. It sleeps until the page queues an event (a key, a
-// click, an alarm), yielding to the browser meanwhile, and runs the handlers on its own stack, so
-// that a handler may itself wait for a window or a message, as on the desktop.
-#include <algorithm>
-#include <map>
-
+// The toolkit's side of the program's own loop (platform/event_loop.h) in the page. The program
+// sleeps until the page queues an event (a key, a click, an alarm), yielding to the browser
+// meanwhile, and runs the handlers on its own stack, so that a handler may itself wait for a
+// window or a message, as on the desktop.
+#include "platform/backend.h"
+#include "platform/paced_timer.h"
 #include "platform/web/web_backend.h"
 
 namespace lv::web {
 
 namespace {
 
-ui::Control::Impl* control_of(int element) {
-  for (ui::Window::Impl* window : program().windows) {
-    for (ui::Control::Impl* control : window->controls) {
-      if (control->element == element) return control;
+ui::Control* control_of(int element) {
+  for (ui::Window* window : ui::program().windows()) {
+    for (ui::Control* control : ui::program().controls(*window)) {
+      if (control->impl().element == element) return control;
     }
   }
   return nullptr;
 }
 
-ui::Window::Impl* window_of(int element) {
-  for (ui::Window::Impl* window : program().windows) {
-    if (window->element == element) return window;
+ui::Window* window_of(int element) {
+  for (ui::Window* window : ui::program().windows()) {
+    if (window->impl().element == element) return window;
   }
   return nullptr;
 }
 
 // A button presses only while it and its window are shown.
-void press(const ui::Control::Impl* button) {
-  if (!button || !button->on_click || !button->visible || !button->window->shown) return;
-  run_handler(*button->on_click);
+void press(ui::Control* control) {
+  if (!control || ui::program().kind(*control) != ui::ControlKind::button || !control->visible() ||
+      !control->impl().window->visible()) {
+    return;
+  }
+  ui::program().run(static_cast<ui::Button*>(control)->on_click);
 }
 
-// Alt with a letter presses the button of the window in front that has it as its mnemonic; the
-// letter alone presses nothing.
-void press_mnemonic(int window, char letter) {
-  const ui::Window::Impl* front = front_window();
-  if (!front || front->element != window) return;
-  for (const ui::Control::Impl* control : front->controls) {
-    if (control->kind == lv_button && control->visible && control->mnemonic == letter) {
-      press(control);
-      return;
-    }
+// The page sends Enter and Space on a focused button, and Alt with a letter that marks a button
+// of the window in front, preventing the browser's own use of them.
+void key(const int* value) {
+  using Motion = ui::KeyStroke::Motion;
+  const int motion = value[0];
+  const int code = value[1];
+  const ui::KeyName name = code == lv_key_enter   ? ui::KeyName::enter
+                           : code == lv_key_space ? ui::KeyName::space
+                                                  : ui::KeyName::letter;
+  const ui::KeyStroke stroke{motion == lv_key_down     ? Motion::down
+                             : motion == lv_key_repeat ? Motion::repeat
+                                                       : Motion::up,
+                             code,
+                             name,
+                             name == ui::KeyName::letter ? static_cast<char>(code) : '\0',
+                             name == ui::KeyName::letter,
+                             static_cast<std::uintptr_t>(value[2])};
+  if (ui::Window* window = window_of(value[2])) {
+    ui::program().key(stroke, window, control_of(value[3]));
+    return;
   }
+  // The page's own: the message and the notice after the end, each with one button.
+  const auto outcome = ui::program().key_rules().take(
+      stroke, {true, static_cast<std::uintptr_t>(value[3]), true, false});
+  if (outcome.press == ui::KeyRules::Press::focused) lv_click(value[3]);
 }
-
-// Enter presses the focused button as it goes down, Space as it comes up after going down on
-// that button; either only in the window the key went down in, and never for a repeat. So a key
-// held from one window into the next, or through a message, does nothing there.
-class Keys {
- public:
-  void handle(bool down, int key, bool repeat, int window, int focused) {
-    if (key != lv_key_enter && key != lv_key_space) {
-      if (down && !repeat) press_mnemonic(window, static_cast<char>(key));
-      return;
-    }
-    Key& state = keys_[key];
-    if (down) {
-      if (repeat) return;
-      state = {window, focused};
-      if (key == lv_key_enter) press(button(focused));
-      return;
-    }
-    const bool here = state.window == window && state.element == focused;
-    state = {};
-    if (key == lv_key_space && here) press(button(focused));
-  }
-
- private:
-  struct Key {
-    int window = 0;   // where it went down
-    int element = 0;  // and on what
-  };
-
-  static const ui::Control::Impl* button(int element) {
-    const ui::Control::Impl* control = control_of(element);
-    return control && control->kind == lv_button ? control : nullptr;
-  }
-
-  std::map<int, Key> keys_;
-};
 
 void close(int element) {
-  ui::Window::Impl* window = window_of(element);
-  if (!window || !window->shown) return;
-  if (window->owner->on_close) {
-    run_handler(window->owner->on_close);
+  ui::Window* window = window_of(element);
+  if (!window || !window->visible()) return;
+  if (window->on_close) {
+    ui::program().run(window->on_close);
   } else {
-    window->owner->hide();
+    window->hide();
   }
 }
 
 // While the page is hidden its timers would come late and in bursts: the drill waits instead,
 // and goes on at its pace when the page is back.
 void hold_timers(bool hidden) {
-  for (ui::Timer::Impl* timer : program().timers) {
+  for (ui::Timer* timer : ui::program().timers()) {
     if (hidden) {
-      timer->pacer.hold();
+      timer->impl().pacer.hold();
     } else {
-      timer->pacer.release();
+      timer->impl().pacer.release();
     }
   }
 }
 
 void dispatch(const lv_event& event) {
-  static Keys keys;
   const int* value = event.values;
   switch (event.kind) {
     case lv_event_alarm:
@@ -117,14 +97,14 @@ void dispatch(const lv_event& event) {
       close(value[0]);
       break;
     case lv_event_key:
-      keys.handle(value[0] != 0, value[1], value[2] != 0, value[3], value[4]);
+      key(value);
       break;
     case lv_event_message_closed:
-      program().message_open = false;
+      message_open = false;
       break;
     case lv_event_resize:
-      for (ui::Window::Impl* window : program().windows) {
-        if (window->shown) window->fit();
+      for (ui::Window* window : ui::program().windows()) {
+        if (window->visible()) window->impl().fit();
       }
       break;
     case lv_event_visibility:
@@ -135,30 +115,25 @@ void dispatch(const lv_event& event) {
   }
 }
 
-ui::Timer::Impl* timer_catching_up() {
-  const auto& timers = program().timers;
-  const auto found = std::find_if(timers.begin(), timers.end(), [](const ui::Timer::Impl* timer) {
-    return timer->pacer.catching_up();
-  });
-  return found == timers.end() ? nullptr : *found;
-}
-
 }  // namespace
 
-void run_until(const std::function<bool()>& done) {
-  // A tick made up goes first, then one turn of the browser and whatever it queued meanwhile,
-  // so that ticks a busy moment held back, painting and input take turns.
-  while (!program().ended && !done()) {
+void serve_the_page_after_the_end() {
+  for (;;) {
     lv_event event{};
-    if (ui::Timer::Impl* behind = timer_catching_up()) {
-      behind->wake();
-      if (program().ended || done()) return;
-      lv_next_event(&event, 1);
-    } else {
-      lv_next_event(&event, 0);
-    }
-    dispatch(event);
+    lv_next_event(&event, 0);
+    if (event.kind == lv_event_key) key(event.values);
   }
 }
 
 }  // namespace lv::web
+
+namespace lv::ui {
+
+// A turn of the browser, and whatever it queued meanwhile.
+void backend::take_turn(bool wait) {
+  lv_event event{};
+  lv_next_event(&event, wait ? 0 : 1);
+  web::dispatch(event);
+}
+
+}  // namespace lv::ui

@@ -2,21 +2,21 @@
 #include <array>
 #include <chrono>
 
+#include "platform/backend.h"
+#include "platform/event_loop.h"
 #include "platform/web/web_backend.h"
 
 namespace lv::web {
 
-Program& program() {
-  static Program the_program;
-  return the_program;
-}
+bool message_open = false;
 
-ui::Window::Impl* front_window() {
-  ui::Window::Impl* front = nullptr;
+ui::Window* front_window() {
+  ui::Window* front = nullptr;
   int highest = 0;
-  for (ui::Window::Impl* window : program().windows) {
-    if (window->shown && window->raised > highest) {
-      highest = window->raised;
+  for (ui::Window* window : ui::program().windows()) {
+    const ui::Window::Impl& impl = window->impl();
+    if (impl.shown && impl.raised > highest) {
+      highest = impl.raised;
       front = window;
     }
   }
@@ -27,40 +27,24 @@ ui::Window::Impl* front_window() {
 
 namespace lv::ui {
 
-std::vector<Timer::Impl*>& program_timers() {
-  return web::program().timers;
-}
-
-bool program_ended() {
-  return web::program().ended;
-}
-
 Toolkit::Toolkit(int& /*argc*/, char** /*argv*/) {}
 
-// Main has returned, or the program was ended: the page says so.
+// Main has returned, or the program was ended: the page says so, for good.
 Toolkit::~Toolkit() {
   end_program();
   lv_stopped();
+  web::serve_the_page_after_the_end();
+}
+
+void backend::program_ended() {
+  lv_keep_screen_on(0);
 }
 
 void show_error(const std::string& title, const std::string& message) {
-  web::Program& program = web::program();
-  if (program.ended) return;
-  program.message_open = true;
+  if (program().ended()) return;
+  web::message_open = true;
   lv_show_message(title.c_str(), message.c_str());
-  web::run_until([&program] { return !program.message_open; });
-}
-
-void end_program() {
-  web::Program& program = web::program();
-  if (program.ended) return;
-  program.ended = true;
-  for (Timer::Impl* timer : program.timers) timer->pacer.stop();
-  for (Window::Impl* window : program.windows) {
-    window->shown = false;
-    lv_window_hide(window->element);
-  }
-  lv_keep_screen_on(0);
+  run_until([] { return !web::message_open; });
 }
 
 std::string decimal_separator() {

@@ -3,13 +3,11 @@
 // fit the viewport.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/controls.h"
-#include "platform/paced_timer.h"
+#include "platform/program.h"
 #include "platform/web/dom.h"
 
 namespace lv::ui {
@@ -23,8 +21,7 @@ struct Window::Impl {
   bool shown = false;
   int raised = 0;  // when it last came in front; the highest shown one is in front
   int layout_dpi = 96;
-  std::vector<Control::Impl*> controls;  // in creation order, which is the focus order
-  int focused = 0;                       // the element that had the focus when last in front
+  int focused = 0;  // the element that had the focus when last in front
   bool keeps_screen_on = false;
 
   // Sized to the viewport and centred in it, every control laid out at the fitting DPI.
@@ -33,18 +30,14 @@ struct Window::Impl {
 };
 
 struct Control::Impl {
-  Window::Impl* window = nullptr;
-  lv_control_kind kind = lv_label;
+  Window* window = nullptr;
   std::string name;
   Twips place{};
   int element = 0;
   bool visible = true;
-  std::string text;                           // labels: what they show
-  std::optional<Font> font;                   // labels with a font of their own
-  char mnemonic = 0;                          // buttons: the Alt letter, lower case
-  std::function<void()>* on_click = nullptr;  // buttons
+  std::string text;          // labels and buttons: what they were given to show
+  std::optional<Font> font;  // labels with a font of their own
 
-  bool takes_focus() const { return visible && kind != lv_label; }
   void lay_out(int dpi) const;
 };
 
@@ -52,26 +45,17 @@ struct Control::Impl {
 
 namespace lv::web {
 
-struct Program {
-  std::vector<ui::Window::Impl*> windows;
-  std::vector<ui::Timer::Impl*> timers;
-  bool ended = false;
-  bool message_open = false;
-};
-Program& program();
-
-// Every handler of the program runs through here: none runs once the program has ended.
-inline void run_handler(const std::function<void()>& handler) {
-  if (!program().ended && handler) handler();
-}
-
-// Runs the page's events and the timers' ticks until done() or the program ends.
-void run_until(const std::function<bool()>& done);
+// Whether the error message is up, waiting for its "OK".
+extern bool message_open;
 
 // The window in front, if any.
-ui::Window::Impl* front_window();
+ui::Window* front_window();
 
 // The alarm of that number rang: its timer runs a tick if one is due.
 void alarm_rang(int alarm);
+
+// Runs the page after the program's end, for good: its "Opnieuw starten" answers the keyboard by
+// the same rules as the program's buttons did.
+[[noreturn]] void serve_the_page_after_the_end();
 
 }  // namespace lv::web

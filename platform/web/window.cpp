@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/event_loop.h"
 #include "platform/screen_fit.h"
 #include "platform/web/web_backend.h"
 
@@ -41,7 +42,7 @@ void Window::Impl::fit() {
   lv_window_place(element, std::max(0, (viewport.width - width) / 2),
                   std::max(0, (viewport.height - height) / 2), width, height, web::kTitleBar,
                   web::points_to_pixels(web::kDefaultPoints, layout_dpi));
-  for (const Control::Impl* control : controls) control->lay_out(layout_dpi);
+  for (const Control* control : program().controls(*owner)) control->impl().lay_out(layout_dpi);
 }
 
 void Control::Impl::lay_out(int dpi) const {
@@ -54,12 +55,7 @@ void Control::Impl::lay_out(int dpi) const {
 }
 
 void Window::Impl::focus_first() {
-  for (const Control::Impl* control : controls) {
-    if (control->takes_focus()) {
-      lv_focus(control->element, 0);
-      return;
-    }
-  }
+  if (const Control* first = program().first_to_focus(*owner)) lv_focus(first->impl().element, 0);
 }
 
 Window::Window(std::string name, std::string caption, Twips client_size, Background background)
@@ -70,27 +66,26 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   impl_->client_size = client_size;
   impl_->element = lv_window_create(impl_->name.c_str(), impl_->caption.c_str(),
                                     background == Background::active_border);
-  web::program().windows.push_back(impl_.get());
+  program().add(*this);
 }
 
 Window::~Window() {
   hide();
-  auto& windows = web::program().windows;
-  windows.erase(std::remove(windows.begin(), windows.end(), impl_.get()), windows.end());
+  program().remove(*this);
 }
 
 void Window::show_modal() {
-  if (web::program().ended) return;
+  if (program().ended()) return;
   impl_->fit();
   web::bring_to_front(*impl_);
   impl_->focus_first();
   // Hiding the window ends the wait; shown again by a handler meanwhile, it goes on waiting.
   Impl& window = *impl_;
-  web::run_until([&window] { return !window.shown; });
+  run_until([&window] { return !window.shown; });
 }
 
 void Window::show_again() {
-  if (web::program().ended) return;
+  if (program().ended()) return;
   impl_->fit();
   web::bring_to_front(*impl_);
   if (impl_->focused) {

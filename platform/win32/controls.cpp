@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "platform/win32/creation.h"
 #include "platform/win32/native.h"
 #include "platform/win32/program.h"
@@ -22,17 +20,16 @@ struct ChildWindow {
   DWORD ex_style;
 };
 
-ChildWindow child_window(ui::Control::Impl::Kind kind) {
-  using Kind = ui::Control::Impl::Kind;
+ChildWindow child_window(ui::ControlKind kind) {
   switch (kind) {
-    case Kind::edit:
+    case ui::ControlKind::edit_field:
       return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::button:
+    case ui::ControlKind::button:
       // Never BS_DEFPUSHBUTTON: there is no default button. Captions wrap as they need.
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
-    case Kind::picture:
+    case ui::ControlKind::picture_box:
       return {kPictureClass, WS_BORDER, 0};
-    case Kind::label:
+    case ui::ControlKind::label:
       break;
   }
   return {L"STATIC", kLabelStyle, 0};
@@ -40,31 +37,29 @@ ChildWindow child_window(ui::Control::Impl::Kind kind) {
 
 }  // namespace
 
-std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::Control::Impl::Kind kind,
+std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::ControlKind kind,
                                                 std::string name, ui::Twips place,
                                                 const std::string& text, bool visible) {
   auto control = std::make_unique<ui::Control::Impl>();
   control->kind = kind;
-  control->window = &window.impl();
+  control->window = &window;
   control->name = std::move(name);
   control->place = place;
   const ChildWindow child = child_window(kind);
   const DWORD style = WS_CHILD | child.style | (visible ? WS_VISIBLE : 0);
-  const auto id = static_cast<std::uintptr_t>(100 + control->window->controls.size());
+  const auto id = static_cast<std::uintptr_t>(100 + ui::program().controls(window).size());
   control->hwnd =
       made(CreateWindowExW(child.ex_style, child.window_class, widen(text).c_str(), style, 0, 0, 0,
-                           0, control->window->hwnd, reinterpret_cast<HMENU>(id),
+                           0, window.impl().hwnd, reinterpret_cast<HMENU>(id),
                            GetModuleHandleW(nullptr), nullptr),
            "een knop, veld of tekst in het venster");
-  SetPropW(control->hwnd, kControlProperty, control.get());
-  control->window->controls.push_back(control.get());
   control->lay_out();
   return control;
 }
 
-ui::Control::Impl* control_of(HWND hwnd) {
+ui::Control* control_of(HWND hwnd) {
   if (!hwnd || !is_program_window(GetAncestor(hwnd, GA_ROOT))) return nullptr;
-  return static_cast<ui::Control::Impl*>(GetPropW(hwnd, kControlProperty));
+  return static_cast<ui::Control*>(GetPropW(hwnd, kControlProperty));
 }
 
 HWND native_handle(const ui::Window& window) {
@@ -78,32 +73,29 @@ HWND native_handle(const ui::Control& control) {
 
 namespace lv::ui {
 
-bool Control::Impl::takes_focus() const {
-  return kind != Kind::label && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) &&
-         IsWindowEnabled(hwnd);
-}
-
 void Control::Impl::lay_out() {
-  const UINT dpi = window->layout_dpi;
+  const UINT dpi = window->impl().layout_dpi;
   MoveWindow(hwnd, win32::to_pixels(place.left, dpi), win32::to_pixels(place.top, dpi),
              win32::to_pixels(place.width, dpi), win32::to_pixels(place.height, dpi), TRUE);
   if (font) own_font = win32::make_font(*font, dpi);
-  HFONT shown = own_font ? own_font.get() : window->font.get();
+  HFONT shown = own_font ? own_font.get() : window->impl().font.get();
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
 }
 
-Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Control::Control(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {
+  program().add(*this, *impl_->window, impl_->kind);
+  SetPropW(impl_->hwnd, win32::kControlProperty, this);
+}
 
 Control::~Control() {
-  auto& controls = impl_->window->controls;
-  controls.erase(std::remove(controls.begin(), controls.end(), impl_.get()), controls.end());
+  program().remove(*this);
   RemovePropW(impl_->hwnd, win32::kControlProperty);
   DestroyWindow(impl_->hwnd);
 }
 
 void Control::set_visible(bool visible) {
   const HWND hwnd = impl_->hwnd;
-  if (impl_->kind == Impl::Kind::picture) {
+  if (impl_->kind == ControlKind::picture_box) {
     // A picture box is in the focus order only while it is shown.
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     SetWindowLongPtrW(hwnd, GWL_STYLE, visible ? style | WS_TABSTOP : style & ~WS_TABSTOP);
@@ -112,7 +104,7 @@ void Control::set_visible(bool visible) {
   ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
   if (had_focus && !visible) {
     // The focus moves on rather than staying with a control nobody can see.
-    const HWND parent = impl_->window->hwnd;
+    const HWND parent = impl_->window->impl().hwnd;
     const HWND next = GetNextDlgTabItem(parent, hwnd, FALSE);
     SetFocus(next && next != hwnd ? next : parent);
   }
@@ -127,7 +119,7 @@ const std::string& Control::name() const {
 
 Label::Label(Window& window, std::string name, Twips place, std::string text, bool visible)
     : Control(
-          win32::make_control(window, Impl::Kind::label, std::move(name), place, text, visible)) {}
+          win32::make_control(window, ControlKind::label, std::move(name), place, text, visible)) {}
 
 void Label::set_text(const std::string& text) {
   // Unchanged, the text is not drawn again: the readings are set at every step.
@@ -154,7 +146,8 @@ void Label::set_alignment(Align align) {
 }
 
 EditField::EditField(Window& window, std::string name, Twips place)
-    : Control(win32::make_control(window, Impl::Kind::edit, std::move(name), place, "", true)) {
+    : Control(
+          win32::make_control(window, ControlKind::edit_field, std::move(name), place, "", true)) {
   // Zero lifts the edit control's default limit, which would cut a long paste short silently
   // and leave the rest to be read as the number.
   SendMessageW(impl().hwnd, EM_SETLIMITTEXT, 0, 0);
@@ -174,10 +167,8 @@ void EditField::focus_with_text_selected() {
 }
 
 Button::Button(Window& window, std::string name, Twips place, std::string caption)
-    : Control(
-          win32::make_control(window, Impl::Kind::button, std::move(name), place, caption, true)) {
-  impl().on_click = &on_click;
-}
+    : Control(win32::make_control(window, ControlKind::button, std::move(name), place, caption,
+                                  true)) {}
 
 std::string Button::caption() const {
   return win32::window_text(impl().hwnd);

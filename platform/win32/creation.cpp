@@ -12,7 +12,7 @@ int creations_until_refused = 0;
 }  // namespace
 
 void cannot_go_on(const std::string& why) {
-  program().ended = true;  // no handler runs while the message waits
+  ui::program().refuse_handlers();  // none runs while the message waits
   const std::string message = "Lettervonk kan niet verder en stopt.\n\n" + why;
   MessageBoxW(nullptr, widen(message).c_str(), L"Lettervonk", MB_OK | MB_ICONERROR | MB_TASKMODAL);
   ExitProcess(1);

@@ -3,16 +3,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 #include "platform/controls.h"
-#include "platform/paced_timer.h"
-#include "platform/tick_pacer.h"
+#include "platform/program.h"
 #include "platform/win32/dpi.h"
 
 namespace lv::ui {
@@ -26,7 +23,6 @@ struct Window::Impl {
   UINT dpi = USER_DEFAULT_SCREEN_DPI;         // its monitor's
   UINT layout_dpi = USER_DEFAULT_SCREEN_DPI;  // twips and points: dpi, or less where that won't fit
   win32::FontHandle font;  // the message font at layout_dpi, for every control without its own
-  std::vector<Control::Impl*> controls;  // in creation order, which is the focus order
   HWND focus_before_deactivation = nullptr;
   bool keeps_screen_on = false;
 
@@ -41,19 +37,15 @@ struct BitmapDeleter {
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 
 struct Control::Impl {
-  enum class Kind { label, edit, button, picture };
-
-  Kind kind = Kind::label;
-  Window::Impl* window = nullptr;
+  ControlKind kind = ControlKind::label;
+  Window* window = nullptr;
   std::string name;
   Twips place{};
   HWND hwnd = nullptr;
-  std::optional<Font> font;                   // a font of its own instead of the window's
-  win32::FontHandle own_font;                 // font at the window's layout_dpi
-  std::function<void()>* on_click = nullptr;  // buttons only
-  BitmapHandle picture;                       // picture boxes only
+  std::optional<Font> font;    // a font of its own instead of the window's
+  win32::FontHandle own_font;  // font at the window's layout_dpi
+  BitmapHandle picture;        // picture boxes only
 
-  bool takes_focus() const;
   void lay_out();
 };
 
@@ -62,11 +54,11 @@ struct Control::Impl {
 namespace lv::win32 {
 
 // Creates the child window of a control in window, last in the focus order.
-std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::Control::Impl::Kind kind,
+std::unique_ptr<ui::Control::Impl> make_control(ui::Window& window, ui::ControlKind kind,
                                                 std::string name, ui::Twips place,
                                                 const std::string& text, bool visible);
 
 // The control behind a child window of this program, or null for any other window.
-ui::Control::Impl* control_of(HWND hwnd);
+ui::Control* control_of(HWND hwnd);
 
 }  // namespace lv::win32

@@ -1,7 +1,7 @@
-#include "platform/win32/message_loop.h"
-
-#include <array>
-
+// The toolkit's side of the program's own loop (platform/event_loop.h): the timers' alarms and
+// the message queue, and the keys as the program's key rules have them.
+#include "platform/backend.h"
+#include "platform/paced_timer.h"
 #include "platform/win32/program.h"
 #include "platform/win32/ticks.h"
 
@@ -9,84 +9,80 @@ namespace lv::win32 {
 
 namespace {
 
-// The top-level window each key went down in, while it is down.
-std::array<HWND, 256> down_in{};
-
-bool is_repeat(const MSG& msg) {
-  return (msg.lParam & (LPARAM{1} << 30)) != 0;  // the key was down already
+ui::KeyName name_of(WPARAM key) {
+  switch (key) {
+    case VK_RETURN:
+      return ui::KeyName::enter;
+    case VK_SPACE:
+      return ui::KeyName::space;
+    case VK_ESCAPE:
+      return ui::KeyName::escape;
+    case VK_TAB:
+      return ui::KeyName::tab;
+    default:
+      break;
+  }
+  return key >= 'A' && key <= 'Z' ? ui::KeyName::letter : ui::KeyName::other;
 }
 
-// A key acts only in the window it went down in: held on from a window into one that opened
-// meanwhile, its repeats and its release are dropped. (A button clicks Space on the key's
-// release, after a press it saw itself; a repeat counts as such a press.)
-bool held_from_elsewhere(const MSG& msg) {
+// Whether the key in msg goes on to the toolkit after the rules have had it.
+bool key_goes_on(const MSG& msg, HWND root) {
+  using Motion = ui::KeyStroke::Motion;
   const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-  const bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
-  if (!down && !up) return false;
-  HWND& went_down_in = down_in[msg.wParam & 0xFF];
-  const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  if (down && !is_repeat(msg)) {
-    went_down_in = root;
-    return false;
-  }
-  const bool elsewhere = went_down_in != root;
-  if (up) went_down_in = nullptr;
-  return elsewhere;
+  const bool was_down = (msg.lParam & (LPARAM{1} << 30)) != 0;
+  const Motion motion = !down ? Motion::up : was_down ? Motion::repeat : Motion::down;
+  const bool alt = (msg.lParam & (LPARAM{1} << 29)) != 0;  // the context code: Alt is down
+  const WPARAM key = msg.wParam & 0xFF;
+  const ui::KeyName name = name_of(key);
+  const char letter = name == ui::KeyName::letter ? static_cast<char>('a' + (key - 'A')) : '\0';
+  ui::Window* window = program_window(root);
+  ui::Control* focused = window ? control_of(GetFocus()) : nullptr;
+  return ui::program().key(
+      {motion, static_cast<int>(key), name, letter, alt, reinterpret_cast<std::uintptr_t>(root)},
+      window, focused && &ui::program().window_of(*focused) == window ? focused : nullptr);
 }
 
-// A bare letter is typed, never taken for a mnemonic: the dialog manager would press the button
-// with that letter whenever the focus is on a control that takes no characters.
-bool typed_outside_a_text_field(const MSG& msg) {
-  if (msg.message != WM_CHAR) return false;
-  const HWND focus = GetFocus();
-  return !focus ||
-         !(SendMessageW(focus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTCHARS);
-}
-
-// There is no default button and no cancel button: Enter presses the focused button and nothing
-// else, Escape presses nothing. The dialog manager would turn both into IDOK and IDCANCEL.
-bool handled_enter_or_escape(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) {
-    return false;
-  }
-  if (!is_program_window(GetAncestor(msg.hwnd, GA_ROOT))) return false;
-  if (msg.wParam == VK_RETURN && !is_repeat(msg)) {
-    const ui::Control::Impl* control = control_of(msg.hwnd);
-    if (control && control->on_click) run_handler(*control->on_click);
-  }
-  return true;
-}
-
+// Keys go by the program's key rules first. What those leave to the toolkit goes as in a dialog
+// box (Tab and Shift+Tab move the focus); characters go straight to the control, never through
+// the dialog manager, which would take a bare letter for a button's mnemonic.
 void dispatch(MSG& msg) {
   const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  const bool ours = is_program_window(root);
-  if (ours && held_from_elsewhere(msg)) return;
-  if (handled_enter_or_escape(msg)) return;
-  // Tab, Shift+Tab, Alt mnemonics and Space on buttons, as in a dialog box.
-  if (ours && !typed_outside_a_text_field(msg) && IsDialogMessageW(root, &msg)) return;
+  switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (!key_goes_on(msg, root)) return;
+      break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+      return;
+    default:
+      break;
+  }
+  if (is_program_window(root) && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }
 
 }  // namespace
 
-void run_until(const std::function<bool()>& done) {
-  // A due tick goes first, then one message, so that ticks a busy moment held back and input
-  // take turns.
-  while (!program().ended && !done()) {
-    const bool ticked = run_next_tick();
-    if (program().ended || done()) return;
-    // After a tick that came in its time, the next wait says whether input came meanwhile.
-    if (ticked && !catching_up()) continue;
-    MSG msg;
-    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        ui::end_program();  // the system asks the program to end
-        return;
-      }
-      dispatch(msg);
-    }
+}  // namespace lv::win32
+
+namespace lv::ui {
+
+void backend::take_turn(bool wait) {
+  // After a tick that came in its time, the next wait says whether input came meanwhile.
+  if (wait && win32::wait_for_tick_or_input() && !timer_catching_up()) return;
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return;
+  if (msg.message == WM_QUIT) {
+    end_program();  // the system asks the program to end
+    return;
   }
+  win32::dispatch(msg);
 }
 
-}  // namespace lv::win32
+}  // namespace lv::ui

@@ -13,13 +13,14 @@ void paint(HWND hwnd, HDC dc) {
   RECT client;
   GetClientRect(hwnd, &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const ui::Control::Impl* control = control_of(hwnd);
-  if (!control || !control->picture) return;
+  const ui::Control* control = control_of(hwnd);
+  if (!control || !control->impl().picture) return;
+  const ui::Control::Impl& box = control->impl();
   BITMAP bitmap{};
-  GetObjectW(control->picture.get(), sizeof bitmap, &bitmap);
+  GetObjectW(box.picture.get(), sizeof bitmap, &bitmap);
   HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ previous = SelectObject(source, control->picture.get());
-  const int dpi = static_cast<int>(control->window->layout_dpi);
+  HGDIOBJ previous = SelectObject(source, box.picture.get());
+  const int dpi = static_cast<int>(box.window->impl().layout_dpi);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchBlt(dc, 0, 0, MulDiv(bitmap.bmWidth, dpi, USER_DEFAULT_SCREEN_DPI),
@@ -63,7 +64,8 @@ namespace lv::ui {
 
 PictureBox::PictureBox(Window& window, std::string name, Twips place, std::string picture,
                        bool visible)
-    : Control(win32::make_control(window, Impl::Kind::picture, std::move(name), place, "", false)) {
+    : Control(win32::make_control(window, ControlKind::picture_box, std::move(name), place, "",
+                                  false)) {
   impl().picture.reset(static_cast<HBITMAP>(
       win32::made(LoadImageW(GetModuleHandleW(nullptr), win32::widen(picture).c_str(), IMAGE_BITMAP,
                              0, 0, LR_CREATEDIBSECTION),

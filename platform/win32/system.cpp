@@ -5,7 +5,7 @@
 namespace lv::ui {
 
 void show_error(const std::string& title, const std::string& message) {
-  if (win32::program().ended) return;
+  if (program().ended()) return;
   const HWND owner = GetActiveWindow();
   MessageBoxW(owner, win32::widen(message).c_str(), win32::widen(title).c_str(),
               MB_OK | MB_ICONERROR | (owner ? 0 : MB_TASKMODAL));

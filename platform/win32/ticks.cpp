@@ -15,39 +15,27 @@ constexpr UINT_PTR kSystemLoopTimer = 0x4C56;  // a window timer id of the progr
 // Every tick that is due, of every timer: the system's loop dispatches the window timer no more
 // often than every 10 ms. A handler may stop or delete timers meanwhile.
 void run_due_ticks() {
-  const std::vector<ui::Timer::Impl*> timers = program().timers;
-  for (ui::Timer::Impl* timer : timers) {
-    const auto& live = program().timers;
-    while (std::find(live.begin(), live.end(), timer) != live.end() && timer->pacer.due()) {
-      timer->wake();
+  const std::vector<ui::Timer*> timers = ui::program().timers();
+  for (ui::Timer* timer : timers) {
+    const auto& live = ui::program().timers();
+    while (std::find(live.begin(), live.end(), timer) != live.end() && timer->impl().pacer.due()) {
+      timer->impl().wake();
     }
   }
 }
 
 }  // namespace
 
-bool catching_up() {
-  const auto& timers = program().timers;
-  return std::any_of(timers.begin(), timers.end(),
-                     [](const ui::Timer::Impl* timer) { return timer->pacer.catching_up(); });
-}
-
-bool run_next_tick() {
-  for (ui::Timer::Impl* timer : program().timers) {
-    if (timer->pacer.catching_up()) {
-      timer->wake();
-      return true;
-    }
-  }
+bool wait_for_tick_or_input() {
   // Kept from pass to pass, so that waiting for a tick allocates nothing. A handler may wait in
   // here again, modally: nothing is read from them once the tick's handler runs.
   static std::vector<HANDLE> handles;
-  static std::vector<ui::Timer::Impl*> timers;
+  static std::vector<ui::Timer*> timers;
   handles.clear();
   timers.clear();
-  for (ui::Timer::Impl* timer : program().timers) {
-    if (!timer->pacer.running()) continue;
-    handles.push_back(static_cast<const WaitableAlarm&>(*timer->alarm).handle());
+  for (ui::Timer* timer : ui::program().timers()) {
+    if (!timer->running()) continue;
+    handles.push_back(static_cast<const WaitableAlarm&>(*timer->impl().alarm).handle());
     timers.push_back(timer);
   }
   // Lower indices win when several are ready, so a due tick goes before waiting input.
@@ -57,7 +45,7 @@ bool run_next_tick() {
   // A wait that fails would fail again at once: taken for "no tick", the loop would spin.
   if (result == WAIT_FAILED) cannot_go_on("Windows kon niet op de timers wachten.");
   if (result >= WAIT_OBJECT_0 + count) return false;
-  timers[result - WAIT_OBJECT_0]->wake();
+  timers[result - WAIT_OBJECT_0]->impl().wake();
   return true;
 }
 

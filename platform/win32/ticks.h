@@ -11,6 +11,7 @@
 
 #include <chrono>
 
+#include "platform/paced_timer.h"
 #include "platform/win32/impl.h"
 
 namespace lv::win32 {
@@ -36,12 +37,9 @@ class WaitableAlarm final : public ui::Alarm {
 // ordinary ones with the system timer at 1 ms.
 bool high_resolution_timers();
 
-// Runs the next tick: at once for a timer that is making up for ticks held back, otherwise after
-// waiting for one, or for input to the message queue. Returns false when input came first.
-bool run_next_tick();
-
-// Whether a timer is making up for ticks held back; its next one is run without waiting.
-bool catching_up();
+// Waits for a timer's alarm or for input to the message queue; runs the tick of the timer whose
+// alarm rang, or returns false when input came first.
+bool wait_for_tick_or_input();
 
 // Keeps the ticks coming while the system runs a loop of its own for hwnd. Returns whether the
 // message was one this takes care of.

@@ -19,14 +19,6 @@ std::unique_ptr<Alarm> make_alarm(Timer::Impl& /*timer*/) {
   return std::make_unique<win32::WaitableAlarm>();
 }
 
-std::vector<Timer::Impl*>& program_timers() {
-  return win32::program().timers;
-}
-
-bool program_ended() {
-  return win32::program().ended;
-}
-
 }  // namespace lv::ui
 
 namespace lv::win32 {

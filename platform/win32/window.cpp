@@ -1,8 +1,8 @@
 #include <algorithm>
 
+#include "platform/event_loop.h"
 #include "platform/screen_fit.h"
 #include "platform/win32/creation.h"
-#include "platform/win32/message_loop.h"
 #include "platform/win32/program.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ticks.h"
@@ -101,9 +101,10 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   switch (message) {
     case WM_COMMAND: {
       // Clicks only: the IDOK and IDCANCEL the dialog manager may send name no control of ours.
-      const auto* control = win32::control_of(reinterpret_cast<HWND>(lparam));
-      if (HIWORD(wparam) == BN_CLICKED && control && control->on_click) {
-        win32::run_handler(*control->on_click);
+      Control* control = win32::control_of(reinterpret_cast<HWND>(lparam));
+      if (HIWORD(wparam) == BN_CLICKED && control &&
+          program().kind(*control) == ControlKind::button) {
+        program().run(static_cast<Button*>(control)->on_click);
       }
       return 0;
     }
@@ -117,7 +118,7 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     }
     case WM_CLOSE:
       if (window->owner->on_close) {
-        win32::run_handler(window->owner->on_close);
+        program().run(window->owner->on_close);
       } else {
         ShowWindow(hwnd, SW_HIDE);
       }
@@ -161,19 +162,19 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 void Window::Impl::lay_out() {
-  for (Control::Impl* control : controls) control->lay_out();
+  for (Control* control : program().controls(*owner)) control->impl().lay_out();
 }
 
 void Window::Impl::focus_first() {
-  const auto first =
-      std::find_if(controls.begin(), controls.end(),
-                   [](const Control::Impl* control) { return control->takes_focus(); });
-  if (first == controls.end()) {
+  const Control* first = program().first_to_focus(*owner);
+  if (!first) {
     SetFocus(hwnd);
     return;
   }
-  SetFocus((*first)->hwnd);
-  if ((*first)->kind == Control::Impl::Kind::edit) SendMessageW((*first)->hwnd, EM_SETSEL, 0, -1);
+  SetFocus(first->impl().hwnd);
+  if (program().kind(*first) == ControlKind::edit_field) {
+    SendMessageW(first->impl().hwnd, EM_SETSEL, 0, -1);
+  }
 }
 
 Window::Window(std::string name, std::string caption, Twips client_size, Background background)
@@ -192,27 +193,26 @@ Window::Window(std::string name, std::string caption, Twips client_size, Backgro
   const SIZE size = frame_size(*impl_);
   SetWindowPos(impl_->hwnd, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  win32::program().windows.push_back(impl_.get());
+  program().add(*this);
 }
 
 Window::~Window() {
-  auto& windows = win32::program().windows;
-  windows.erase(std::remove(windows.begin(), windows.end(), impl_.get()), windows.end());
+  program().remove(*this);
   SetWindowLongPtrW(impl_->hwnd, GWLP_USERDATA, 0);
   DestroyWindow(impl_->hwnd);
 }
 
 void Window::show_modal() {
-  auto& program = win32::program();
-  if (program.ended) return;
+  if (program().ended()) return;
   const HWND hwnd = impl_->hwnd;
   const HWND previously_active = GetActiveWindow();
   // Every other window of the program waits while this one is shown.
   std::vector<HWND> disabled;
-  for (const Impl* other : program.windows) {
-    if (other != impl_.get() && IsWindowEnabled(other->hwnd)) {
-      EnableWindow(other->hwnd, FALSE);
-      disabled.push_back(other->hwnd);
+  for (const Window* other : program().windows()) {
+    const HWND other_hwnd = other->impl().hwnd;
+    if (other != this && IsWindowEnabled(other_hwnd)) {
+      EnableWindow(other_hwnd, FALSE);
+      disabled.push_back(other_hwnd);
     }
   }
   // It may have been made to wait itself, by a window shown before it.
@@ -226,19 +226,19 @@ void Window::show_modal() {
   impl_->focus_first();
   // Looked at afresh each time control comes back to the loop: hidden and shown again by a
   // handler meanwhile, the window is still being shown, at the same depth.
-  win32::run_until([hwnd] { return !IsWindowVisible(hwnd); });
+  run_until([hwnd] { return !IsWindowVisible(hwnd); });
   for (const HWND other : disabled) {
     if (win32::is_program_window(other)) EnableWindow(other, TRUE);
   }
   // The window that had the keyboard before gets it back, as a dialog box's owner does.
-  if (!program.ended && win32::is_program_window(previously_active) &&
+  if (!program().ended() && win32::is_program_window(previously_active) &&
       IsWindowVisible(previously_active)) {
     SetForegroundWindow(previously_active);
   }
 }
 
 void Window::show_again() {
-  if (win32::program().ended) return;
+  if (program().ended()) return;
   // The window shown after this one made it wait; it is in front again now.
   EnableWindow(impl_->hwnd, TRUE);
   ShowWindow(impl_->hwnd, SW_SHOW);

@@ -10,8 +10,6 @@
 namespace lv {
 namespace {
 
-using headless::Key;
-
 class HeadlessBackend : public ::testing::Test {
  protected:
   void SetUp() override { headless::reset(); }
@@ -67,45 +65,6 @@ TEST_F(HeadlessBackend, ANewIntervalRestartsARunningTimer) {
   EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(HeadlessBackend, FocusFollowsCreationOrderSkippingTextsAndHiddenControls) {
-  ui::Label label(window, "label", {0, 0, 100, 100}, "tekst");
-  ui::EditField edit(window, "edit", {0, 0, 100, 100});
-  ui::PictureBox picture(window, "picture", {0, 0, 100, 100}, "p", false);
-  ui::Button button(window, "button", {0, 0, 100, 100}, "&Knop");
-  window.show_modal();
-  EXPECT_EQ(headless::focused(), &edit);
-  headless::press(Key::tab);
-  EXPECT_EQ(headless::focused(), &button);
-  picture.set_visible(true);
-  headless::press(Key::tab);
-  EXPECT_EQ(headless::focused(), &edit);
-  EXPECT_TRUE(headless::text_selected(edit));
-  headless::press(Key::tab);
-  EXPECT_EQ(headless::focused(), &picture);
-  picture.set_visible(false);  // focus moves on to the next in order
-  EXPECT_EQ(headless::focused(), &button);
-}
-
-TEST_F(HeadlessBackend, KeysPressOnlyTheFocusedButtonOrTheMnemonic) {
-  ui::EditField edit(window, "edit", {0, 0, 100, 100});
-  ui::Button first(window, "first", {0, 0, 100, 100}, "&Eerste");
-  ui::Button second(window, "second", {0, 0, 100, 100}, "&Tweede");
-  std::vector<std::string> clicks;
-  first.on_click = [&] { clicks.push_back("first"); };
-  second.on_click = [&] { clicks.push_back("second"); };
-  window.show_modal();
-  headless::press(Key::enter);
-  headless::press(Key::space);
-  headless::press(Key::escape);
-  EXPECT_TRUE(clicks.empty());
-  headless::press_alt('t');
-  headless::press_alt('x');
-  headless::press(Key::tab);
-  headless::press(Key::space);
-  headless::press(Key::enter);
-  EXPECT_EQ(clicks, (std::vector<std::string>{"second", "first", "first"}));
-}
-
 TEST_F(HeadlessBackend, EndingTheProgramStopsEverythingAndRefusesFurtherInput) {
   ui::Button button(window, "button", {0, 0, 100, 100}, "&Knop");
   ui::Timer timer(window, "t", 10, true);
@@ -128,20 +87,6 @@ TEST_F(HeadlessBackend, HiddenControlsCannotBeClicked) {
   window.show_modal();
   button.set_visible(false);
   EXPECT_THROW(headless::click(button), std::logic_error);
-}
-
-TEST_F(HeadlessBackend, ClosingHidesUnlessTheWindowAnswersIt) {
-  window.show_modal();
-  headless::close(window);
-  EXPECT_FALSE(window.visible());
-  EXPECT_FALSE(headless::modal(window));
-
-  int asked = 0;
-  window.on_close = [&] { ++asked; };
-  window.show_modal();
-  headless::close(window);
-  EXPECT_EQ(asked, 1);
-  EXPECT_TRUE(window.visible());
 }
 
 }  // namespace

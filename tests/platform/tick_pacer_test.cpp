@@ -57,7 +57,11 @@ class TickPacerTest : public ::testing::Test {
   TestAlarm alarm;
   TickPacer pacer{alarm, &test_clock};
   int ticks = 0;
-  std::function<void()> tick = [this] { ++ticks; };
+  std::vector<std::optional<TickClock::time_point>> moments;  // of each tick, as the pacer gave it
+  TickPacer::Tick tick = [this](std::optional<TickClock::time_point> moment) {
+    ++ticks;
+    moments.push_back(moment);
+  };
 };
 
 TEST_F(TickPacerTest, APeriodicAlarmRingingOnTimeIsArmedOnceNotPerTick) {
@@ -96,6 +100,11 @@ TEST_F(TickPacerTest, TicksAStallHeldBackComeOnePerPassThenTheAlarmIsBackInStep)
   at(50);
   EXPECT_EQ(wake_and_catch_up(), 1);
   EXPECT_EQ(pacer.schedule().delivered(), 5);
+  // A tick the alarm rang has its place in the schedule, however late it runs; one made up has
+  // none.
+  const std::optional<TickClock::time_point> none;
+  EXPECT_EQ(moments, (std::vector{std::optional(t0 + milliseconds(10)), none, none, none,
+                                  std::optional(t0 + milliseconds(50))}));
 }
 
 TEST_F(TickPacerTest, DueHoldsOnceADeadlineHasPassedAndNotBefore) {
@@ -115,7 +124,7 @@ TEST_F(TickPacerTest, DueHoldsOnceADeadlineHasPassedAndNotBefore) {
 
 TEST_F(TickPacerTest, AHandlerThatStopsOrRestartsItsTimerIsNotOverruled) {
   at(35);
-  tick = [this] {
+  tick = [this](auto) {
     ++ticks;
     pacer.stop();
   };
@@ -125,7 +134,7 @@ TEST_F(TickPacerTest, AHandlerThatStopsOrRestartsItsTimerIsNotOverruled) {
 
   pacer.start();  // at 35
   at(70);
-  tick = [this] {
+  tick = [this](auto) {
     ++ticks;
     pacer.set_interval(3500);
   };

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "exercise/frm_werk.h"
+#include "platform/program.h"
 #include "platform/qt/qt_backend.h"
 #include "settings/frm_hoofd.h"
 #include "startup/forms.h"
@@ -124,7 +125,7 @@ class QtDesktopSessionTest : public QObject {
       }
     });
     lv::Main();
-    QVERIFY(lv::qt::program_ended());
+    QVERIFY(lv::ui::program().ended());
     QCOMPARE(drills, 2);
     QCOMPARE(held_while_shown, 2);
     QCOMPARE(released_while_settings_shown, 1);

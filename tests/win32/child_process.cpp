@@ -65,4 +65,11 @@ long ChildProcess::exit_code() const {
   return static_cast<long>(code);
 }
 
+void post_alt(HWND target, char letter) {
+  const auto key = static_cast<WPARAM>(letter - 'a' + 'A');
+  constexpr LPARAM kAltDown = 1 << 29;
+  PostMessageW(target, WM_SYSKEYDOWN, key, kAltDown | 1);
+  PostMessageW(target, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001) | kAltDown);
+}
+
 }  // namespace lv::test

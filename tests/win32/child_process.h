@@ -31,4 +31,7 @@ class ChildProcess {
   PROCESS_INFORMATION process_{};
 };
 
+// Alt with a letter, as the keyboard sends it, to a window of any process.
+void post_alt(HWND target, char letter);
+
 }  // namespace lv::test

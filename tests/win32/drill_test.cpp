@@ -1,4 +1,7 @@
-// The drill's own windows on Win32: what the user sees and does, from "&Start" to "&Einde".
+// What only the drill's Win32 windows have: their pixels, the focus rectangle they draw, a long
+// paste, the names the accessibility API gives their fields, and the screen kept on through the
+// system's execution state. (What every backend shares, its users' stories, is in tests/scenario;
+// these use the same user.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,112 +11,54 @@
 #include <optional>
 
 #include "exercise/frm_werk.h"
+#include "platform/program.h"
 #include "settings/frm_hoofd.h"
 #include "startup/forms.h"
-#include "startup/main_routine.h"
 #include "startup/module1.h"
-#include "tests/win32/script.h"
+#include "tests/scenario/user.h"
 #include "tests/win32/user.h"
 
 namespace lv::test {
 namespace {
 
-struct Drill : testing::Test {
-  ~Drill() override { forms::unload_all(); }
-};
-
-TEST_F(Drill, SettingsWindowLooksAsDesignedAndTabsThroughItsFields) {
-  Script script({[&] {
-                   frm_hoofd& hoofd = forms::hoofd();
-                   EXPECT_EQ(hoofd.window.caption(), "Form1");
-                   EXPECT_EQ(client_size(hoofd.window).cx, 369);
-                   EXPECT_EQ(client_size(hoofd.window).cy, 192);
-                   EXPECT_EQ(box_of(hoofd.Label1), (Box{16, 24, 107, 17}));
-                   EXPECT_EQ(box_of(hoofd.txt_start), (Box{136, 24, 105, 19}));
-                   EXPECT_EQ(box_of(hoofd.txt_speed), (Box{136, 64, 105, 19}));
-                   EXPECT_EQ(box_of(hoofd.Label4), (Box{256, 64, 81, 17}));
-                   EXPECT_EQ(box_of(hoofd.cmd_start), (Box{16, 144, 113, 33}));
-                   EXPECT_EQ(box_of(hoofd.cmd_exit), (Box{240, 144, 113, 33}));
-                   EXPECT_EQ(hoofd.txt_start.text(), "2000");
-                   EXPECT_EQ(hoofd.txt_speed.text(), "100");
-                   EXPECT_EQ(hoofd.Label3.text(), "Mili seconden");
-                   EXPECT_TRUE(has_focus(hoofd.txt_start));
-                   press(VK_TAB);
-                 },
-                 [&] {
-                   EXPECT_TRUE(has_focus(forms::hoofd().txt_speed));
-                   press(VK_TAB);
-                 },
-                 [&] {
-                   EXPECT_TRUE(has_focus(forms::hoofd().cmd_start));
-                   press(VK_TAB);
-                 },
-                 [&] {
-                   EXPECT_TRUE(has_focus(forms::hoofd().cmd_exit));
-                   press(VK_TAB);
-                 },
-                 [&] {
-                   EXPECT_TRUE(has_focus(forms::hoofd().txt_start));
-                   press(VK_RETURN);  // no default button
-                   press(VK_ESCAPE);  // no cancel button
-                 },
-                 [&] {
-                   EXPECT_TRUE(forms::hoofd().window.visible());
-                   // Closed through the title bar, the window goes and Main returns.
-                   PostMessageW(handle(forms::hoofd().window), WM_CLOSE, 0, 0);
-                 }});
-  Main();
-  EXPECT_TRUE(script.finished());
-  EXPECT_FALSE(forms::hoofd().window.visible());
+frm_hoofd& hoofd() {
+  return forms::hoofd();
+}
+frm_werk& werk() {
+  return forms::werk();
+}
+bool exercise_ready() {
+  return werk().window.visible() && user::focused() == &werk().cmd_exit;
+}
+bool settings_back() {
+  return hoofd().window.visible() && !werk().window.visible();
 }
 
-TEST_F(Drill, StartOpensTheExerciseWindowWhereSyllablesComeAndEindeEndsIt) {
-  const auto exercise_window_active = [] {
-    return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit);
-  };
-  Script script({
-      [&] { press_alt('s'); },
-      Script::when(exercise_window_active,
-                   [&] {
-                     EXPECT_FALSE(forms::hoofd().window.visible());
-                     frm_werk& werk = forms::werk();
-                     EXPECT_TRUE(werk.window.visible());
-                     EXPECT_EQ(werk.window.caption(), "Lettervonk");
-                     EXPECT_EQ(client_size(werk.window).cx, 1016);
-                     EXPECT_EQ(client_size(werk.window).cy, 734);
-                     EXPECT_EQ(box_of(werk.cmd_exit), (Box{760, 608, 113, 33}));
-                     EXPECT_EQ(box_of(werk.txt_string), (Box{352, 288, 225, 97}));
-                     EXPECT_EQ(box_of(werk.Picture1), (Box{384, 280, 153, 113}));
-                     EXPECT_EQ(box_of(werk.Command2), (Box{904, 504, 81, 33}));
-                     EXPECT_EQ(box_of(werk.Label1), (Box{952, 656, 49, 17}));
-                     EXPECT_FALSE(werk.txt_string.visible());
-                     EXPECT_FALSE(werk.Picture1.visible());
-                     EXPECT_TRUE(has_focus(werk.cmd_exit));
-                     press(VK_TAB);
-                   }),
-      [&] {
-        EXPECT_TRUE(has_focus(forms::werk().Command1));  // the hidden picture is passed over
-        press(VK_TAB);
-      },
-      [&] {
-        EXPECT_TRUE(has_focus(forms::werk().Command2));
-        press(VK_TAB);
-      },
-      [&] { EXPECT_TRUE(has_focus(forms::werk().cmd_exit)); },
-      // The first syllable shows after a hundred ticks of 10 ms; then "&Einde" ends the run.
-      Script::when([] { return forms::werk().txt_string.visible(); },
-                   [&] {
-                     frm_werk& werk = forms::werk();
-                     EXPECT_GE(werk.txt_string.text().size(), 2u);
-                     EXPECT_EQ(werk.Label1.text(), "2000");
-                     EXPECT_EQ(werk.Label3.text(), "1");
-                     press_alt('e');
-                   }),
+TEST(DrillWindows, AreLaidOutInPixelsAt96Dpi) {
+  user::run_program([] {
+    ASSERT_TRUE(user::wait_until([] { return hoofd().window.visible(); }));
+    user::look([] {
+      EXPECT_EQ(client_size(hoofd().window).cx, 369);
+      EXPECT_EQ(client_size(hoofd().window).cy, 192);
+      EXPECT_EQ(box_of(hoofd().Label1), (Box{16, 24, 107, 17}));
+      EXPECT_EQ(box_of(hoofd().txt_start), (Box{136, 24, 105, 19}));
+      EXPECT_EQ(box_of(hoofd().txt_speed), (Box{136, 64, 105, 19}));
+      EXPECT_EQ(box_of(hoofd().Label4), (Box{256, 64, 81, 17}));
+      EXPECT_EQ(box_of(hoofd().cmd_start), (Box{16, 144, 113, 33}));
+      EXPECT_EQ(box_of(hoofd().cmd_exit), (Box{240, 144, 113, 33}));
+    });
+    user::press_alt('s');
+    ASSERT_TRUE(user::wait_until(exercise_ready));
+    user::look([] {
+      EXPECT_EQ(client_size(werk().window).cx, 1016);
+      EXPECT_EQ(client_size(werk().window).cy, 734);
+      EXPECT_EQ(box_of(werk().cmd_exit), (Box{760, 608, 113, 33}));
+      EXPECT_EQ(box_of(werk().txt_string), (Box{352, 288, 225, 97}));
+      EXPECT_EQ(box_of(werk().Picture1), (Box{384, 280, 153, 113}));
+      EXPECT_EQ(box_of(werk().Command2), (Box{904, 504, 81, 33}));
+      EXPECT_EQ(box_of(werk().Label1), (Box{952, 656, 49, 17}));
+    });
   });
-  Main();
-  EXPECT_TRUE(script.finished());
-  EXPECT_FALSE(forms::werk().window.visible());
-  EXPECT_EQ(Module1.start_interval, 2000);
 }
 
 // Whether `focused` shows the dotted focus rectangle that `unfocused`, the same button without the
@@ -165,88 +110,51 @@ class CuesAskedFor {
   HHOOK hook_;
 };
 
+// The keyboard cues the program asks Windows to show, window by window.
+std::map<HWND, WORD> cues_asked_for;
+
+LRESULT CALLBACK note_cues(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE && LOWORD(sent->wParam) == UIS_CLEAR) {
+    cues_asked_for[sent->hwnd] |= HIWORD(sent->wParam);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 // Space or Enter would end the program: "&Einde" shows it has the focus from the start. Windows
 // hides focus rectangles until the keyboard is used unless the program asks for them; Wine shows
 // them always, so the asking is checked besides the pixels.
-TEST_F(Drill, EindeShowsItsFocusAsTheExerciseWindowOpens) {
-  const CuesAskedFor cues;
-  Pixels focused;
-  WORD asked = 0;
-  Script script({
-      [&] { press_alt('s'); },
-      Script::when(
-          [] { return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit); },
-          [&] {
-            asked = cues.in(handle(forms::werk().window));
-            focused = look_at(forms::werk().cmd_exit);
-            press(VK_TAB);
-          }),
-      [&] {
-        EXPECT_TRUE(has_focus(forms::werk().Command1));
-        EXPECT_TRUE(shows_focus_rectangle(focused, look_at(forms::werk().cmd_exit)));
-        PostMessageW(handle(forms::werk().window), WM_CLOSE, 0, 0);
-      },
-      Script::when([] { return forms::hoofd().window.visible(); },
-                   [&] { PostMessageW(handle(forms::hoofd().window), WM_CLOSE, 0, 0); }),
+TEST(DrillWindows, EindeShowsItsFocusAsTheExerciseWindowOpens) {
+  user::run_program([] {
+    std::map<HWND, WORD>& asked = cues_asked_for;
+    HHOOK hook = user::see([] {
+      cues_asked_for.clear();
+      return SetWindowsHookExW(WH_CALLWNDPROC, &note_cues, nullptr, GetCurrentThreadId());
+    });
+    user::press_alt('s');
+    ASSERT_TRUE(user::wait_until(exercise_ready));
+    const Pixels focused = user::see([] { return look_at(werk().cmd_exit); });
+    user::press(user::Key::tab);
+    user::look([&] {
+      EXPECT_EQ(user::focused(), &werk().Command1);
+      EXPECT_TRUE(shows_focus_rectangle(focused, look_at(werk().cmd_exit)));
+      // Focus rectangles and access-key underlines.
+      EXPECT_EQ(asked[handle(werk().window)], UISF_HIDEFOCUS | UISF_HIDEACCEL);
+      UnhookWindowsHookEx(hook);
+    });
   });
-  Main();
-  EXPECT_TRUE(script.finished());
-  EXPECT_EQ(asked, UISF_HIDEFOCUS | UISF_HIDEACCEL);  // focus rectangles and access-key underlines
 }
 
-TEST_F(Drill, ABadNumberIsExplainedAndCanBeTypedAgain) {
-  std::optional<MessageBoxAnswerer> answerer;
-  Script script(
-      {[&] {
-         type("abc");  // over the selected "2000"
-         answerer.emplace();
-         press_alt('s');
-       },
-       [&] {
-         const std::string& text = answerer->text();
-         EXPECT_NE(text.find("Geef start interval"), std::string::npos) << text;
-         EXPECT_NE(text.find("abc"), std::string::npos) << text;
-       },
-       [&] {
-         frm_hoofd& hoofd = forms::hoofd();
-         EXPECT_TRUE(hoofd.window.visible());
-         EXPECT_TRUE(has_focus(hoofd.txt_start));
-         DWORD start = 1;
-         DWORD end = 0;
-         SendMessageW(handle(hoofd.txt_start), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                      reinterpret_cast<LPARAM>(&end));
-         EXPECT_EQ(start, 0u);
-         EXPECT_EQ(end, 3u);
-         type("1500");
-         press_alt('s');
-       },
-       Script::when(
-           [] { return forms::werk().window.visible() && has_focus(forms::werk().cmd_exit); },
-           [&] {
-             EXPECT_EQ(Module1.start_interval, 1500);
-             press(VK_RETURN);  // "&Einde" has the focus
-           })});
-  Main();
-  EXPECT_TRUE(script.finished());
-  EXPECT_FALSE(forms::werk().window.visible());
-}
-
-TEST_F(Drill, ALongPasteIsReadWholeNeverWhatIsLeftAfterACut) {
+TEST(DrillWindows, ALongPasteIsReadWholeNeverWhatIsLeftAfterACut) {
   const std::string pasted = std::string(32'765, ' ') + "2000";
-  Script script({[&] {
-                   paste(pasted);  // over the selected "2000"
-                 },
-                 [&] {
-                   EXPECT_EQ(forms::hoofd().txt_start.text().size(), pasted.size());
-                   press_alt('s');
-                 },
-                 Script::when([] { return forms::werk().window.visible(); },
-                              [] {
-                                EXPECT_EQ(Module1.start_interval, 2000);
-                                press_alt('e');
-                              })});
-  Main();
-  EXPECT_TRUE(script.finished());
+  user::run_program([&] {
+    ASSERT_TRUE(user::wait_until([] { return user::focused() == &hoofd().txt_start; }));
+    user::look([&] { paste(pasted); });  // over the selected "2000"
+    EXPECT_TRUE(user::wait_until([&] { return hoofd().txt_start.text().size() == pasted.size(); }));
+    user::press_alt('s');
+    ASSERT_TRUE(user::wait_until(exercise_ready));
+    EXPECT_EQ(user::see([] { return Module1.start_interval; }), 2000);
+  });
 }
 
 // The screen reader's name of an edit field, or nothing where the accessibility API gives none.
@@ -269,20 +177,45 @@ std::optional<std::string> accessible_name(HWND field) {
   return std::string(wide.begin(), wide.end());
 }
 
-TEST_F(Drill, EditFieldsAreNamedAfterTheLabelsBesideThem) {
+TEST(DrillWindows, EditFieldsAreNamedAfterTheLabelsBesideThem) {
   std::optional<std::string> start_name;
   std::optional<std::string> speed_name;
-  Script script({[&] {
-    start_name = accessible_name(handle(forms::hoofd().txt_start));
-    speed_name = accessible_name(handle(forms::hoofd().txt_speed));
-    forms::hoofd().window.hide();
-  }});
-  Main();
+  user::run_program([&] {
+    ASSERT_TRUE(user::wait_until([] { return hoofd().window.visible(); }));
+    user::look([&] {
+      start_name = accessible_name(handle(hoofd().txt_start));
+      speed_name = accessible_name(handle(hoofd().txt_speed));
+    });
+  });
   if (!start_name || *start_name == "2000") {
     GTEST_SKIP() << "this system's accessibility API names an edit field by its own text";
   }
   EXPECT_EQ(start_name, "Geef start interval");
   EXPECT_EQ(speed_name, "Geef versnelling");
+}
+
+// Whether the display is asked to stay on; asking so resets only the idle timer. Per thread: to
+// be looked at where the program runs.
+bool display_kept_on() {
+  const EXECUTION_STATE state = SetThreadExecutionState(ES_SYSTEM_REQUIRED);
+  return (state & ES_CONTINUOUS) && (state & ES_DISPLAY_REQUIRED);
+}
+
+TEST(DrillWindows, TheScreenStaysOnExactlyWhileADrillIsShown) {
+  user::run_program([] {
+    user::press_alt('s');
+    ASSERT_TRUE(user::wait_until(exercise_ready));
+    EXPECT_TRUE(user::see(display_kept_on));
+    user::close(werk().window);
+    ASSERT_TRUE(user::wait_until(settings_back));
+    EXPECT_FALSE(user::see(display_kept_on));
+    user::press_alt('s');
+    ASSERT_TRUE(user::wait_until(exercise_ready));
+    EXPECT_TRUE(user::see(display_kept_on));
+    user::press_alt('e');
+    ASSERT_TRUE(user::wait_until([] { return ui::program().ended(); }));
+    EXPECT_FALSE(user::see(display_kept_on));
+  });
 }
 
 }  // namespace

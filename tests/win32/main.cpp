@@ -2,15 +2,16 @@
 // the program of its own: one that ended the program leaves the next one a program not ended and
 // a message queue without the quit message that ending posts.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/controls.h"
-#include "platform/win32/program.h"
+#include "platform/program.h"
 
 namespace {
 
 class FreshRunForEveryTest : public testing::EmptyTestEventListener {
   void OnTestEnd(const testing::TestInfo&) override {
-    lv::win32::program().ended = false;
+    lv::ui::program().start_afresh();
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }

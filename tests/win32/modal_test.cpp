@@ -34,28 +34,6 @@ TEST(Modal, OtherWindowsWaitWhileOneIsShown) {
   EXPECT_FALSE(second.window.visible());
 }
 
-TEST(Modal, ClosingThroughTheTitleBarHidesTheWindowWhenNothingElseIsAsked) {
-  TestWindow test;
-  Script script({[&] { PostMessageW(handle(test.window), WM_CLOSE, 0, 0); }});
-  test.window.show_modal();
-  EXPECT_FALSE(test.window.visible());
-  EXPECT_TRUE(IsWindow(handle(test.window)));  // hidden, not destroyed
-}
-
-TEST(Modal, ClosingThroughTheTitleBarRunsOnClose) {
-  TestWindow test;
-  int closes = 0;
-  test.window.on_close = [&] { ++closes; };
-  Script script({[&] { PostMessageW(handle(test.window), WM_CLOSE, 0, 0); },
-                 [&] {
-                   EXPECT_EQ(closes, 1);
-                   EXPECT_TRUE(test.window.visible());
-                   test.window.hide();
-                 }});
-  test.window.show_modal();
-  EXPECT_TRUE(script.finished());
-}
-
 TEST(Modal, AnErrorMessageWaitsForTheUserOverTheActiveWindow) {
   TestWindow test;
   HWND owner = nullptr;

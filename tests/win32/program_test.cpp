@@ -21,12 +21,8 @@ class Program : public testing::Test {
   HWND start_exercise() {
     const HWND settings = shown_window(L"Form1");
     if (!settings) return nullptr;
-    press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
+    post_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
     return shown_window(L"Lettervonk");
-  }
-
-  static void press_alt(HWND target, char letter) {
-    PostMessageW(target, WM_SYSCHAR, static_cast<WPARAM>(letter), (1 << 29) | 1);
   }
 
   ChildProcess program_{L"lettervonk.exe"};
@@ -36,7 +32,7 @@ TEST_F(Program, AltEInTheSettingsWindowEndsIt) {
   ASSERT_TRUE(started());
   const HWND settings = shown_window(L"Form1");
   ASSERT_TRUE(settings);
-  press_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 'e');
+  post_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 'e');
   EXPECT_EQ(exit_code(), 0);
 }
 

@@ -28,8 +28,7 @@ std::string message_when_refused(int n, long& exit_code) {
     }
     const HWND settings = started_drill ? nullptr : probe.window_now(win32::kWindowClass, L"Form1");
     if (settings) {
-      PostMessageW(FindWindowExW(settings, nullptr, L"Edit", nullptr), WM_SYSCHAR, 's',
-                   (1 << 29) | 1);
+      post_alt(FindWindowExW(settings, nullptr, L"Edit", nullptr), 's');
       started_drill = true;
     }
     Sleep(50);

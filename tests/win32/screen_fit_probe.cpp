@@ -105,7 +105,10 @@ void CALLBACK look(HWND, UINT, UINT_PTR, DWORD) {
   lv::frm_hoofd& settings = lv::forms::hoofd();
   if (!started && settings.window.visible()) {
     check(settings.window, {0, 0, 5535, 2880}, nullptr);
-    PostMessageW(lv::win32::native_handle(settings.txt_start), WM_SYSCHAR, 's', (1 << 29) | 1);
+    // Alt+S, as the keyboard sends it.
+    const HWND field = lv::win32::native_handle(settings.txt_start);
+    PostMessageW(field, WM_SYSKEYDOWN, 'S', (1 << 29) | 1);
+    PostMessageW(field, WM_SYSKEYUP, 'S', static_cast<LPARAM>(0xE0000001));
     started = true;
   } else if (started && lv::forms::werk().window.visible()) {
     check(lv::forms::werk().window, {0, 0, 15240, 11010}, &lv::forms::werk().txt_string);

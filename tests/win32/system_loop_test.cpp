@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/paced_timer.h"
 #include "platform/win32/impl.h"
 #include "tests/win32/test_window.h"
 

@@ -1,5 +1,6 @@
 #include "tests/win32/user.h"
 
+#include <cctype>
 #include <chrono>
 #include <cstring>
 
@@ -113,20 +114,6 @@ void press(UINT virtual_key) {
   PostMessageW(target, WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
 }
 
-void hold(UINT virtual_key) {
-  PostMessageW(keyboard_target(), WM_KEYDOWN, virtual_key, 1);
-}
-
-void repeat(UINT virtual_key, int times) {
-  for (int i = 0; i < times; ++i) {
-    PostMessageW(keyboard_target(), WM_KEYDOWN, virtual_key, (LPARAM{1} << 30) | 1);
-  }
-}
-
-void release(UINT virtual_key) {
-  PostMessageW(keyboard_target(), WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
-}
-
 void paste(const std::string& text) {
   const std::wstring wide = win32::widen(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
@@ -141,14 +128,11 @@ void paste(const std::string& text) {
 }
 
 void press_alt(char letter) {
+  const HWND target = keyboard_target();
+  const auto key = static_cast<WPARAM>(std::toupper(static_cast<unsigned char>(letter)));
   constexpr LPARAM kAltDown = 1 << 29;
-  PostMessageW(keyboard_target(), WM_SYSCHAR, static_cast<WPARAM>(letter), kAltDown | 1);
-}
-
-void type(const std::string& text) {
-  for (const wchar_t character : win32::widen(text)) {
-    PostMessageW(keyboard_target(), WM_CHAR, character, 1);
-  }
+  PostMessageW(target, WM_SYSKEYDOWN, key, kAltDown | 1);
+  PostMessageW(target, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001) | kAltDown);
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer()

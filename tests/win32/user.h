@@ -47,14 +47,9 @@ HWND handle(const ui::Window& window);
 bool has_focus(const ui::Control& control);
 
 void press(UINT virtual_key);
-// A key held down: it goes down, repeats as the keyboard repeats a held key, and comes up.
-void hold(UINT virtual_key);
-void repeat(UINT virtual_key, int times);
-void release(UINT virtual_key);
 // Puts text on the clipboard and pastes it into the focused control.
 void paste(const std::string& text);
 void press_alt(char letter);
-void type(const std::string& text);
 
 // Answers the next message box of this thread with OK, and keeps its title and text.
 class MessageBoxAnswerer {

@@ -60,7 +60,14 @@ async function makeChromium(url, { extraScript = '' } = {}) {
       viewport = { width, height };
       if (page && !page.isClosed()) await page.setViewportSize(viewport);
     },
-    screenshot: (clip) => page.screenshot({ clip, animations: 'disabled', caret: 'initial' }),
+    // The element and a band around it, where a focus ring or a dotted rectangle would be.
+    async screenshot(id) {
+      const clip = await page.evaluate((i) => {
+        const b = document.getElementById(i).getBoundingClientRect();
+        return { x: Math.max(0, b.left - 6), y: Math.max(0, b.top - 6), width: b.width + 12, height: b.height + 12 };
+      }, id);
+      return page.screenshot({ clip, animations: 'disabled', caret: 'initial' });
+    },
     async accessibilityTree() {
       const { nodes } = await cdp.send('Accessibility.getFullAXTree');
       return nodes.map((n) => ({
@@ -73,6 +80,7 @@ async function makeChromium(url, { extraScript = '' } = {}) {
     requests: () => [...requests],
     cookies: () => context.cookies(),
     cdp: (method, params) => cdp.send(method, params),
+    workerUpdates: true, // a new version's worker is seen installing beside the old one
     // Evaluated over the DevTools protocol, as the recorder is: the page's policy, which allows
     // no inline script, does not apply to the tests' own.
     addScript: (source) => page.evaluate(source),

@@ -100,6 +100,11 @@ async function makeWebKit(url) {
     press,
     type: (text) => driver.actions().sendKeys(text).perform(),
     click: async (selector) => driver.findElement(By.css(selector)).click(),
+    // No keyDown or keyUp: WebDriver sends a key held down once, never its repeats, so the
+    // cases on held keys are not this driver's.
+    screenshot: async (id) => Buffer.from(await driver.findElement(By.id(id)).takeScreenshot(), 'base64'),
+    addScript: (source) => driver.executeScript(source),
+    closeTab: () => driver.close(),
     async close() {
       await driver.quit().catch(() => {});
       if (driverProcess.exitCode === null) driverProcess.kill();
