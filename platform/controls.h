@@ -1,8 +1,9 @@
 // The control layer: everything the drill's windows need of a toolkit, and nothing more.
 //
-// Exactly one backend (qt/, win32/ or headless/) is linked into each executable and defines the
-// Impl types and functions declared here. Nothing toolkit-specific may appear in this header:
-// native handles stay inside the backends.
+// Exactly one backend (a folder of platform/: qt/, win32/, web/ or headless/) is linked into each
+// executable and defines the Impl types and functions declared here; backend.h says what else it
+// supplies. Nothing toolkit-specific may appear in this header: native handles stay inside the
+// backends.
 //
 // Geometry is given in twips (1/1440 inch), relative to the window's client area. A backend turns
 // twips into pixels at 15 twips to the pixel at 96 DPI, scaled to the display's real DPI.

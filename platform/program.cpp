@@ -100,8 +100,8 @@ Button* Program::button_for(const Window& window, char letter) const {
 }
 
 bool Program::key(const KeyStroke& stroke, Window* window, Control* focused) {
-  const bool marked = window && stroke.alt && stroke.name == KeyName::letter &&
-                      button_for(*window, stroke.letter) != nullptr;
+  const bool marked =
+      window && stroke.name == KeyName::letter && button_for(*window, stroke.letter) != nullptr;
   const KeyRules::Outcome outcome =
       key_rules_.take(stroke, {window != nullptr, reinterpret_cast<std::uintptr_t>(focused),
                                focused && kind(*focused) == ControlKind::button, marked});

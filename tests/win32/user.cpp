@@ -104,16 +104,6 @@ Pixels look_at(const ui::Control& control) {
   return pixels;
 }
 
-bool has_focus(const ui::Control& control) {
-  return GetFocus() == handle(control);
-}
-
-void press(UINT virtual_key) {
-  const HWND target = keyboard_target();
-  PostMessageW(target, WM_KEYDOWN, virtual_key, 1);
-  PostMessageW(target, WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
-}
-
 void paste(const std::string& text) {
   const std::wstring wide = win32::widen(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);

@@ -44,9 +44,7 @@ Pixels look_at(const ui::Control& control);
 
 HWND handle(const ui::Control& control);
 HWND handle(const ui::Window& window);
-bool has_focus(const ui::Control& control);
 
-void press(UINT virtual_key);
 // Puts text on the clipboard and pastes it into the focused control.
 void paste(const std::string& text);
 void press_alt(char letter);
