@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <regex>
 #include <vector>
 
@@ -345,46 +346,31 @@ TEST(Story, AHeldKeyABareLetterOrARepeatPressesNothingMore) {
   });
 }
 
-// "&Einde" ends the program from either window, whatever the drill is doing.
-void expect_all_gone() {
-  user::look([] {
-    EXPECT_FALSE(hoofd().window.visible());
-    EXPECT_FALSE(werk().window.visible());
-    EXPECT_FALSE(werk().Timer1.running());
-    EXPECT_FALSE(werk().Timer2.running());
-  });
-}
-
-TEST(Story, EindeInTheSettingsWindowEndsTheProgram) {
-  user::run_program([] {
-    ASSERT_TRUE(user::wait_until(settings_ready));
-    user::type("750");
-    user::press_alt('e');
-    ASSERT_TRUE(user::wait_until(ended));
-    expect_all_gone();
-  });
-}
-
-TEST(Story, EindeClickedWhileSyllablesFlashEndsTheProgram) {
-  user::run_program([] {
-    type_settings("200", "100");
-    user::press_alt('s');
-    ASSERT_TRUE(user::wait_until(syllable_shown));
-    user::click(werk().cmd_exit);
-    ASSERT_TRUE(user::wait_until(ended));
-    expect_all_gone();
-  });
-}
-
-TEST(Story, SpaceOnEindeDuringARestEndsTheProgram) {
-  user::run_program([] {
+// "&Einde" ends the program from either window, whatever the drill is doing: `until` the
+// moment, then `press` it.
+void expect_einde_to_end_it(const std::function<bool()>& until,
+                            const std::function<void()>& press) {
+  user::run_program([&] {
     type_settings("40", "100");
-    user::press_alt('s');
-    ASSERT_TRUE(user::wait_until(picture_shown));
-    user::press(Key::space);
+    if (until) {
+      user::press_alt('s');
+      ASSERT_TRUE(user::wait_until(until));
+    }
+    press();
     ASSERT_TRUE(user::wait_until(ended));
-    expect_all_gone();
+    user::look([] {
+      EXPECT_FALSE(hoofd().window.visible());
+      EXPECT_FALSE(werk().window.visible());
+      EXPECT_FALSE(werk().Timer1.running());
+      EXPECT_FALSE(werk().Timer2.running());
+    });
   });
+}
+
+TEST(Story, EindeEndsTheProgramFromEitherWindow) {
+  expect_einde_to_end_it(nullptr, [] { user::press_alt('e'); });  // in the settings window
+  expect_einde_to_end_it(syllable_shown, [] { user::click(werk().cmd_exit); });
+  expect_einde_to_end_it(picture_shown, [] { user::press(Key::space); });  // focused, at a rest
 }
 
 }  // namespace
