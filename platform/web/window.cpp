@@ -54,8 +54,11 @@ void Control::Impl::lay_out(int dpi) const {
   }
 }
 
+// As in a dialog box, a field that takes the focus first has its text selected, to be typed over.
 void Window::Impl::focus_first() {
-  if (const Control* first = program().first_to_focus(*owner)) lv_focus(first->impl().element, 0);
+  if (const Control* first = program().first_to_focus(*owner)) {
+    lv_focus(first->impl().element, program().kind(*first) == ControlKind::edit_field);
+  }
 }
 
 Window::Window(std::string name, std::string caption, Twips client_size, Background background)

@@ -255,6 +255,8 @@ const cases = {
       windows: ['frm_hoofd'], title: 'Form1', focused: 'frm_hoofd-txt_start',
       start: '2000', speed: '100', stopped: false, dialog: false,
     });
+    // Its text selected, to be typed over, as in a dialog box.
+    assert.deepEqual(await t.evaluate(() => [document.activeElement.selectionStart, document.activeElement.selectionEnd]), [0, 4]);
     const seen = await t.evaluate((ids) => ids.map((id) => [id, __lv.visible(id), __lv.text(id)]), settingsControls);
     const texts = Object.fromEntries(seen.map(([id, , text]) => [id.split('-')[1], text]));
     for (const [id, shown] of seen) assert.ok(shown, `${id} is shown`);
