@@ -12,27 +12,19 @@
 #include <QScreen>
 #include <QTest>
 
-#include "exercise/frm_werk.h"
 #include "platform/qt/qt_backend.h"
-#include "settings/frm_hoofd.h"
 #include "startup/forms.h"
 #include "startup/module1.h"
-#include "tests/scenario/user.h"
+#include "tests/scenario/drill_windows.h"
 
 namespace lv {
 namespace {
 
 using qt::widget;
 
-frm_hoofd& hoofd() {
-  return forms::hoofd();
-}
-frm_werk& werk() {
-  return forms::werk();
-}
-bool exercise_ready() {
-  return werk().window.visible() && user::focused() == &werk().cmd_exit;
-}
+using user::exercise_ready;
+using user::hoofd;
+using user::werk;
 
 void expect_place(const ui::Control& control, QRect pixels) {
   EXPECT_TRUE(widget(control)->geometry() == pixels) << control.name();

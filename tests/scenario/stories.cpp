@@ -7,11 +7,7 @@
 #include <regex>
 #include <vector>
 
-#include "exercise/frm_werk.h"
-#include "platform/program.h"
-#include "settings/frm_hoofd.h"
-#include "startup/forms.h"
-#include "tests/scenario/user.h"
+#include "tests/scenario/drill_windows.h"
 
 namespace lv {
 namespace {
@@ -19,27 +15,11 @@ namespace {
 using user::Change;
 using user::Key;
 
-frm_hoofd& hoofd() {
-  return forms::hoofd();
-}
-frm_werk& werk() {
-  return forms::werk();
-}
-bool ended() {
-  return ui::program().ended();
-}
-
-// The settings window, ready: shown alone, the focus in "Geef start interval".
-bool settings_ready() {
-  return hoofd().window.visible() && !werk().window.visible() && !ended() &&
-         user::focused() == &hoofd().txt_start;
-}
-
-// The exercise window, ready: shown alone, the focus on "Einde".
-bool exercise_ready() {
-  return werk().window.visible() && !hoofd().window.visible() && !ended() &&
-         user::focused() == &werk().cmd_exit;
-}
+using user::ended;
+using user::exercise_ready;
+using user::hoofd;
+using user::settings_ready;
+using user::werk;
 
 bool focus_on(const ui::Control& control) {
   return user::see([&] { return user::focused() == &control; });

@@ -10,26 +10,17 @@
 #include <map>
 #include <optional>
 
-#include "exercise/frm_werk.h"
-#include "platform/program.h"
-#include "settings/frm_hoofd.h"
 #include "startup/forms.h"
 #include "startup/module1.h"
-#include "tests/scenario/user.h"
+#include "tests/scenario/drill_windows.h"
 #include "tests/win32/user.h"
 
 namespace lv::test {
 namespace {
 
-frm_hoofd& hoofd() {
-  return forms::hoofd();
-}
-frm_werk& werk() {
-  return forms::werk();
-}
-bool exercise_ready() {
-  return werk().window.visible() && user::focused() == &werk().cmd_exit;
-}
+using user::exercise_ready;
+using user::hoofd;
+using user::werk;
 bool settings_back() {
   return hoofd().window.visible() && !werk().window.visible();
 }
@@ -213,7 +204,7 @@ TEST(DrillWindows, TheScreenStaysOnExactlyWhileADrillIsShown) {
     ASSERT_TRUE(user::wait_until(exercise_ready));
     EXPECT_TRUE(user::see(display_kept_on));
     user::press_alt('e');
-    ASSERT_TRUE(user::wait_until([] { return ui::program().ended(); }));
+    ASSERT_TRUE(user::wait_until(user::ended));
     EXPECT_FALSE(user::see(display_kept_on));
   });
 }
