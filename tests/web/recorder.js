@@ -47,7 +47,8 @@
     const now = state();
     if (last) {
       for (const what of WATCHED) {
-        if (now[what] !== last[what]) rec.events.push({ t, what, value: now[what], state: now });
+        // A copy each: a driver hands an object met twice over as a reference to the first.
+        if (now[what] !== last[what]) rec.events.push({ t, what, value: now[what], state: { ...now } });
       }
     }
     last = now;
