@@ -61,7 +61,8 @@ void TickPacer::wake(const Tick& tick) {
   const TickClock::time_point now = clock_();
   const bool made_up = catching_up_;
   if (!schedule_.take_due(now)) {
-    // The alarm rang for a tick already made up, or, by a rounding of its own, a little early.
+    // The alarm rang on the way to a long deadline, for a tick already made up, or, by a
+    // rounding of its own, a little early.
     ring_in_step(now);
     return;
   }
@@ -79,9 +80,9 @@ void TickPacer::wake(const Tick& tick) {
 }
 
 void TickPacer::ring_in_step(TickClock::time_point now) {
-  const TickClock::duration first = schedule_.next_deadline() - now;
-  alarm_.ring(first < TickClock::duration::zero() ? TickClock::duration::zero() : first,
-              std::chrono::milliseconds(interval_ms_));
+  const TickClock::duration first = std::clamp<TickClock::duration>(
+      schedule_.next_deadline() - now, TickClock::duration::zero(), kLongestWait);
+  alarm_.ring(first, std::min(std::chrono::milliseconds(interval_ms_), kLongestWait));
 }
 
 }  // namespace lv::ui

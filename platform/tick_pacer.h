@@ -2,7 +2,9 @@
 // schedule, runs the handler once per deadline that has passed, makes up for ticks a busy moment
 // held back, and keeps the backend's native timer in step with the schedule. The native timer is
 // periodic and keeps its own phase, so it is armed when the timer starts and again only when it
-// has fallen out of step, not once per tick.
+// has fallen out of step, not once per tick. A long wait is never left to one native timer: a
+// browser may ring one that has waited seconds hundreds of milliseconds late, so the alarm rings
+// at least every kLongestWait and is armed again for what is left.
 #pragma once
 
 #include <chrono>
@@ -32,6 +34,7 @@ class Alarm {
 
 class TickPacer {
  public:
+  static constexpr std::chrono::milliseconds kLongestWait{250};
   using ClockFunction = TickClock::time_point (*)();
 
   TickPacer(Alarm& alarm, ClockFunction clock) : alarm_(alarm), clock_(clock) {}
@@ -71,7 +74,8 @@ class TickPacer {
 
  private:
   bool ticking() const { return running_ && interval_ms_ > 0 && !held_; }
-  // Arms the alarm for the schedule's next deadline, and every interval after it.
+  // Arms the alarm for the schedule's next deadline, and every interval after it; a deadline
+  // further off than kLongestWait, for that span, and again when it rings.
   void ring_in_step(TickClock::time_point now);
 
   Alarm& alarm_;

@@ -1,10 +1,11 @@
 'use strict';
 // Firefox ESR through puppeteer-core over WebDriver BiDi. `extraScript` runs in every page after
-// the recorder (the benchmark's probes).
+// the recorder (the benchmark's probes); `prefs` are Firefox's own settings, such as
+// layout.frame_rate.
 const puppeteer = require('puppeteer-core');
 const recorder = require('./recorder-source');
 
-async function makeFirefox(url, { extraScript = '' } = {}) {
+async function makeFirefox(url, { extraScript = '', prefs = {} } = {}) {
   const browser = await puppeteer.launch({
     browser: 'firefox',
     executablePath: process.env.LV_FIREFOX || '/usr/bin/firefox-esr',
@@ -15,6 +16,7 @@ async function makeFirefox(url, { extraScript = '' } = {}) {
       'app.update.enabled': false,
       'datareporting.policy.dataSubmissionEnabled': false,
       'toolkit.telemetry.enabled': false,
+      ...prefs,
     },
   });
   let page;
