@@ -13,7 +13,7 @@ Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
       pacer(*alarm, &TickClock::now) {}
 
 void Timer::Impl::wake() {
-  pacer.wake([this](std::optional<TickClock::time_point> moment) {
+  pacer.wake([this](TickClock::time_point moment) {
     if (program().ended() || !owner.on_tick) return;
     alarm->tick_begins(moment);
     owner.on_tick();

@@ -59,7 +59,6 @@ bool TickPacer::due() const {
 void TickPacer::wake(const Tick& tick) {
   if (!ticking()) return;
   const TickClock::time_point now = clock_();
-  const bool made_up = catching_up_;
   if (!schedule_.take_due(now)) {
     // The alarm rang on the way to a long deadline, for a tick already made up, or, by a
     // rounding of its own, a little early.
@@ -68,7 +67,7 @@ void TickPacer::wake(const Tick& tick) {
   }
   const bool behind = schedule_.next_deadline() <= now;
   const std::uint64_t generation = generation_;
-  tick(made_up ? std::nullopt : std::optional(schedule_.last_taken()));
+  tick(schedule_.last_taken());
   if (generation != generation_) return;  // the handler stopped or restarted the timer
   if (behind) {
     catching_up_ = true;

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 #include "platform/tick_clock.h"
 #include "platform/tick_schedule.h"
@@ -25,9 +24,9 @@ class Alarm {
   virtual void ring(TickClock::duration first, std::chrono::milliseconds period) = 0;
   virtual void silence() = 0;
   // The tick the alarm's pacer delivers runs from tick_begins to tick_ends; `moment` is its place
-  // in the schedule, or none for a tick made up after a busy moment. Only an alarm whose toolkit
-  // puts the tick's changes on screen on a schedule of its own needs to know.
-  virtual void tick_begins(std::optional<TickClock::time_point> /*moment*/) {}
+  // in the schedule, however late it runs. Only an alarm whose toolkit puts the tick's changes on
+  // screen on a schedule of its own needs to know.
+  virtual void tick_begins(TickClock::time_point /*moment*/) {}
   virtual void tick_ends() {}
   virtual ~Alarm() = default;
 };
@@ -49,9 +48,9 @@ class TickPacer {
   bool running() const { return running_; }
 
   // The alarm rang, or the backend comes back to a pacer that is catching up: runs `tick` once if
-  // a tick is due, with the tick's place in the schedule, or none for a tick made up after a busy
+  // a tick is due, with the tick's place in the schedule, also for a tick made up after a busy
   // moment. The handler may stop or restart the timer.
-  using Tick = std::function<void(std::optional<TickClock::time_point> moment)>;
+  using Tick = std::function<void(TickClock::time_point moment)>;
   void wake(const Tick& tick);
 
   // Ticks a busy moment held back are delivered one per pass of the event loop, so that input and

@@ -27,8 +27,8 @@ class PageAlarm final : public Alarm {
   }
   void silence() override { lv_alarm_silence(id_); }
   // The page shows what the tick changes on the frame its moment gives.
-  void tick_begins(std::optional<TickClock::time_point> moment) override {
-    lv_tick_moment(moment ? on_the_page_clock(*moment) : -1);
+  void tick_begins(TickClock::time_point moment) override {
+    lv_tick_moment(on_the_page_clock(moment));
   }
   void tick_ends() override { lv_tick_moment(-1); }
   int id() const { return id_; }

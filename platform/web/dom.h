@@ -59,8 +59,8 @@ void lv_click(int element);
 
 void lv_alarm_ring(int alarm, double first_ms, double period_ms);
 void lv_alarm_silence(int alarm);
-// The tick a timer's alarm rang runs now, at `moment` (ms on the page's clock) in its schedule;
-// a moment below 0: no tick on time runs (events, ticks made up after a busy moment).
+// The tick a timer's alarm rang runs now, at `moment` (ms on the page's clock) in its schedule,
+// however late; a moment below 0: no tick runs (a key, a click, the page's own events).
 void lv_tick_moment(double moment);
 
 void lv_show_message(const char* title, const char* text);

@@ -5,24 +5,28 @@
 // It is on screen from the first frame painted with it to the first painted without it, and the
 // browser paints a change on the next frame after it is made: a tick that runs a millisecond
 // earlier or later against the frames' beat would keep it one frame more or fewer. So a label
-// that a timer's tick shows or hides changes on the frame nearest to a fixed lead after the tick's
-// place in the schedule, its moment, which the program tells the page (lv_tick_moment): a show
-// and a hide a whole number of ticks apart land that many frames apart, as long as neither tick
-// ran later than the lead. The lead is that of the change before, kept about a frame after the
-// margin, so that frame times that waver (Firefox's do by half a millisecond) decide nothing: the
-// frames either side are half a frame further. Nothing changes before its tick has run.
+// or picture that a timer's tick shows or hides changes on the frame nearest to a fixed lead after the tick's
+// place in the schedule, its moment, which the program tells the page (lv_tick_moment) for every
+// tick, a late one or one made up after a busy moment too: a show and a hide a whole number of
+// ticks apart land that many frames apart, as long as neither tick ran later than the lead. The
+// lead follows the frames' beat from the changes that made their frame, kept about a frame after
+// the margin, so that frame times that waver (Firefox's do by half a millisecond) decide nothing:
+// the frames either side are half a frame further. A change whose tick ran too late for its frame
+// goes on the next one and leaves the lead alone. Nothing changes before its tick has run.
 //
-// A hidden label stays on screen until its frame while the program goes on at once with a hidden
-// copy in its place, since it writes the next syllable right after the hide. Every other change (a
-// click, a key, a window opened, the rest picture, whose timer stops in its own tick before
-// hiding it, a tick made up after a stall) is made at once, after whatever was waiting for its
-// frame, so that the order of changes on screen is the program's; a made-up tick whose label
-// still waits for its frame lets that frame be painted first.
+// An element's changes wait in turn, one a frame, so that a burst of ticks after a stall never
+// shows and hides a syllable unpainted. A hidden label stays on screen until its frame while the
+// program goes on at once with a hidden copy in its place, since it writes the next syllable right
+// after the hide. Every change outside a tick (a click, a key, a window opened) is made at once,
+// after whatever was waiting for its frame, so that the order of changes on screen is the
+// program's.
 mergeInto(LibraryManager.library, {
   $LV_presenter__deps: ['$LV'],
   $LV_presenter: {
-    // By element number: {moment, leaving: the element taken off screen, arriving: the element
-    // put on screen}; a show has only an arriving element, a hide only a leaving one.
+    // By element number, in the order made: {moment, leaving: the element taken off screen,
+    // arriving: the element put on screen, copy: the hidden copy that takes a leaving label's
+    // place, after: the frame the change before was painted on}; a show has only an arriving
+    // element, a hide a leaving one.
     waiting: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -30,14 +34,25 @@ mergeInto(LibraryManager.library, {
     lastFrame: 0,
     framePeriod: 1000 / 60,
 
+    // Makes the first waiting change of element `number`; true if more wait.
     present: function(number) {
-      var change = LV_presenter.waiting[number];
-      delete LV_presenter.waiting[number];
+      var queue = LV_presenter.waiting[number];
+      var change = queue.shift();
       if (change.arriving) change.arriving.hidden = false;
-      if (change.leaving) {
-        var id = change.leaving.id;
+      if (change.copy) {
+        change.copy.id = change.leaving.id;
         change.leaving.remove();
-        LV.elements[number].id = id;
+      } else if (change.leaving) {
+        change.leaving.hidden = true;
+      }
+      if (queue.length) return true;
+      delete LV_presenter.waiting[number];
+      return false;
+    },
+
+    presentAll: function() {
+      for (var number in LV_presenter.waiting) {
+        while (LV_presenter.present(number)) {}
       }
     },
 
@@ -54,16 +69,11 @@ mergeInto(LibraryManager.library, {
       if (gap > 4 && gap < 50) self.framePeriod = gap;
       self.lastFrame = time;
       for (var number in self.waiting) {
-        var change = self.waiting[number];
-        if (change.moment === null) {
-          // Made up after a stall: this frame paints the change before, the next one this.
-          if (change.waited) self.present(number);
-          change.waited = true;
-          continue;
-        }
+        var change = self.waiting[number][0];
         var lead = time - change.moment;
-        if (lead < self.lead - self.framePeriod / 2) continue;
-        self.present(number);
+        if (time <= change.after || lead < self.lead - self.framePeriod / 2) continue;
+        if (self.present(number)) self.waiting[number][0].after = time;
+        if (lead >= self.lead + self.framePeriod / 2) continue;  // its tick ran late
         // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
         if (lead < self.frameMargin - 4) lead += self.framePeriod;
         if (lead > self.frameMargin + self.framePeriod + 4) lead -= self.framePeriod;
@@ -75,29 +85,28 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Shows or hides element `number`: a label in a tick on its frame, anything else at once.
+    // Shows or hides element `number`: in a tick on its frame, outside one at once.
     change: function(number, visible) {
       var self = LV_presenter;
-      var label = LV.elements[number].tagName === 'LABEL';
-      var moment = label ? LV.moment : null;
-      // A tick made up after a stall changes its label at once, unless the label's change before
-      // is still waiting for its frame: made together in one turn, that one would never be seen
-      // (a syllable shown and hidden unpainted). Then that one is made now and painted on the
-      // next frame, and this one waits for the frame after.
-      var atOnce = moment === null && !(label && number in self.waiting);
-      if (atOnce) {
-        for (var waiting in self.waiting) self.present(waiting);
-      } else if (self.waiting[number]) {
-        self.present(number);
-      }
       var element = LV.elements[number];
-      if (atOnce || element.hidden === !visible) {
+      if (LV.moment === null) {
+        self.presentAll();
         element.hidden = !visible;
         return;
       }
-      var change = {moment: moment, leaving: null, arriving: null};
+      var queue = self.waiting[number] || (self.waiting[number] = []);
+      var last = queue[queue.length - 1];
+      var shown = last ? !!last.arriving : !element.hidden;  // as the program left it
+      if (shown === visible) {
+        if (!queue.length) delete self.waiting[number];
+        return;
+      }
+      var change = {moment: LV.moment, leaving: null, arriving: null, copy: null, after: -Infinity};
+      if (last) change.after = Infinity;  // until the change before is painted
       if (visible) {
         change.arriving = element;
+      } else if (element.tagName !== 'LABEL') {
+        change.leaving = element;
       } else {
         var copy = element.cloneNode(true);
         copy.removeAttribute('id');
@@ -105,8 +114,9 @@ mergeInto(LibraryManager.library, {
         element.after(copy);
         LV.elements[number] = copy;
         change.leaving = element;
+        change.copy = copy;
       }
-      self.waiting[number] = change;
+      queue.push(change);
       self.askFrame();
     },
   },

@@ -105,8 +105,37 @@
     return r.width > 0 && r.height > 0;
   };
 
+  // Once asked for, every frame's time, whether the syllable was painted in it and when that was
+  // looked at, last in each frame: whenever the page asks for a frame, this look is asked for
+  // after it.
+  rec.frames = [];
+  const nativeRequest = window.requestAnimationFrame;
+  let watching = false;
+  let lastFrame = null;
+  const look = (t) => {
+    const entry = [t, state().syllable, clock()];
+    if (t === lastFrame) {
+      rec.frames[rec.frames.length - 1] = entry;
+    } else {
+      lastFrame = t;
+      rec.frames.push(entry);
+      nativeRequest.call(window, look);
+    }
+  };
+  const watchFrames = () => {
+    if (watching) return;
+    watching = true;
+    window.requestAnimationFrame = function (fn) {
+      const id = nativeRequest.call(window, fn);
+      nativeRequest.call(window, look);
+      return id;
+    };
+    nativeRequest.call(window, look);
+  };
+
   window.__lv = {
     rec,
+    watchFrames,
     state,
     now: clock,
     shown: (id) => shown(byId(id)),

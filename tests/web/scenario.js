@@ -361,7 +361,18 @@ const cases = {
   'at 200 ms: series of ten syllables, rests, "reeks" and "tijd", no step early': (t) => rhythm(t, 3),
   // Long tasks of the page's own (a slow Chromebook, a page busy elsewhere) hold back ticks that
   // the drill then makes up: each syllable still comes and goes, in order, none early.
-  'a page that stalls now and then loses no syllable': (t) => rhythm(t, 1, { stallEvery: 730, stallFor: 90 }),
+  'a page that stalls now and then loses no syllable': (t) => rhythm(t, 1, { stallEvery: 730, stallFor: 90, frames: true }),
+
+  // A cheap Chromebook: with the CPU six times slower, every syllable is still painted, in a frame
+  // of its own, and none comes before its tick.
+  'on a CPU six times slower every syllable is painted': needs(['slowCpu'], async (t) => {
+    await t.slowCpu(6);
+    try {
+      await rhythm(t, 1, { frames: true });
+    } finally {
+      await t.slowCpu(1);
+    }
+  }),
 
   'the pace buttons shorten and lengthen the interval': async (t) => {
     await openReady(t);
@@ -715,8 +726,9 @@ Object.assign(cases, {
   }),
 });
 
-async function rhythm(t, full, { stallEvery = 0, stallFor = 0 } = {}) {
+async function rhythm(t, full, { stallEvery = 0, stallFor = 0, frames = false } = {}) {
   await openReady(t);
+  if (frames) await t.evaluate(() => __lv.watchFrames());
   await retype(t, 'frm_hoofd-txt_start', '200');
   if (stallEvery) {
     await t.evaluate(([every, span]) => setInterval(() => {
@@ -748,8 +760,15 @@ async function rhythm(t, full, { stallEvery = 0, stallFor = 0 } = {}) {
   assert.ok(img.visible && img.complete && img.width > 0, `the rest picture is shown and decoded: ${JSON.stringify(img)}`);
   await untilSeries(full);
   const rec = await t.evaluate(() => __lv.rec);
-  const { summary } = checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
+  const { summary, series } = checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
   console.log(`# ${summary}`);
+  if (frames) {
+    series.forEach(({ marks }, s) => marks.forEach((m, i) => {
+      if (m.kind !== 'show' || !marks[i + 1]) return;
+      const painted = rec.frames.filter(([, shown, looked]) => shown && looked > m.t && looked < marks[i + 1].t);
+      assert.ok(painted.length > 0, `series ${s + 1}, syllable ${i / 2 + 1}: painted in no frame`);
+    }));
+  }
   await checkNoPageErrors(t);
 }
 

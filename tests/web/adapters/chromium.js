@@ -2,19 +2,23 @@
 // Chromium through playwright-core, on Debian's browser. Besides what every driver does, it
 // reads the accessibility tree over the DevTools protocol, sizes the viewport, takes screenshots,
 // closes the tab, lists every request and cookie, and runs a script of the tests' in the page.
-// `extraScript` runs in every page after the recorder (the benchmark's probes).
+// `extraScript` runs in every page after the recorder (the benchmark's probes); `device` gives
+// the screen of another device ({viewport, deviceScaleFactor, hasTouch}), and `cpuSlowdown` makes
+// every page's CPU that many times slower, as on a cheap Chromebook.
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { chromium } = require('playwright-core');
 const recorder = require('./recorder-source');
 
-async function makeChromium(url, { extraScript = '' } = {}) {
+async function makeChromium(url, { extraScript = '', device = {}, cpuSlowdown = 1 } = {}) {
   // A profile of its own, thrown away at the end, rather than an incognito context: Chromium
   // installs no app from an incognito window, and a pupil's browser is not one.
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lv-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     locale: 'nl-NL',
+    deviceScaleFactor: device.deviceScaleFactor,
+    hasTouch: device.hasTouch,
     executablePath: process.env.LV_CHROMIUM || '/usr/bin/chromium',
     args: [
       '--disable-background-networking',
@@ -34,7 +38,8 @@ async function makeChromium(url, { extraScript = '' } = {}) {
   context.on('request', (r) => requests.push(r.url()));
   let page;
   let cdp;
-  let viewport = { width: 1366, height: 657 };
+  let viewport = device.viewport ?? { width: 1366, height: 657 };
+  let cpuRate = cpuSlowdown;
 
   return {
     clockSlack: 0, // performance.now() and event times share one clock in steps of 0.1 ms
@@ -45,6 +50,7 @@ async function makeChromium(url, { extraScript = '' } = {}) {
         page = await context.newPage();
         await page.setViewportSize(viewport);
         cdp = await context.newCDPSession(page);
+        if (cpuRate !== 1) await cdp.send('Emulation.setCPUThrottlingRate', { rate: cpuRate });
       }
       await Promise.all([page.waitForEvent('load'), page.evaluate((u) => location.replace(u), target).catch(() => {})]); // the old page goes, and its answer with it
     },
@@ -80,6 +86,11 @@ async function makeChromium(url, { extraScript = '' } = {}) {
     requests: () => [...requests],
     cookies: () => context.cookies(),
     cdp: (method, params) => cdp.send(method, params),
+    // From now on, for this page and any opened after it.
+    async slowCpu(rate) {
+      cpuRate = rate;
+      if (cdp) await cdp.send('Emulation.setCPUThrottlingRate', { rate });
+    },
     workerUpdates: true, // a new version's worker is seen installing beside the old one
     // Evaluated over the DevTools protocol, as the recorder is: the page's policy, which allows
     // no inline script, does not apply to the tests' own.
