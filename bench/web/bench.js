@@ -1,12 +1,14 @@
 #!/usr/bin/env node
 // How faithfully the browser build keeps time, to the frame, beside a bare page that paces the same
-// rhythm with a plain 10 ms setTimeout chain; what it costs; what a first visit transfers and how
-// long the settings window takes to come up. Prints Markdown and writes CSV and an SVG plot.
+// rhythm with a plain 10 ms setTimeout chain, in each engine and on the devices children have;
+// what it costs; what a first visit transfers and how long the settings window takes to come up.
+// Prints Markdown and writes CSV and an SVG plot.
 //
 //   node bench/web/bench.js SITE RESULTS_DIR PLOT_SVG
 //
-// LV_BENCH_BROWSERS=chromium,firefox picks the browsers; LV_BENCH_QUICK=1 runs fewer series;
-// LV_BENCH_DETAIL=PREFIX writes each timing run's events, frames and flashes to PREFIX-*.json.
+// LV_BENCH_CONDITIONS=chromium,webkit picks conditions (the keys of CONDITIONS below; WebKitGTK
+// needs an X display); LV_BENCH_QUICK=1 runs fewer series; LV_BENCH_DETAIL=PREFIX writes each
+// timing run's events, frames and flashes to PREFIX-*.json.
 'use strict';
 const fs = require('node:fs');
 const os = require('node:os');
@@ -16,6 +18,7 @@ const { Worker } = require('node:worker_threads');
 const { setTimeout: sleep } = require('node:timers/promises');
 const { startServer } = require('../../tests/web/server');
 const { seriesOf } = require('../../tests/web/scenario');
+const { waitFor, firstStep, startDrill, startBare, bareExtras } = require('./pages');
 const { plotFrames } = require('./plot');
 
 const [SITE, RESULTS, PLOT] = process.argv.slice(2);
@@ -24,58 +27,36 @@ if (require.main === module && (!SITE || !RESULTS || !PLOT)) {
   process.exit(2);
 }
 const QUICK = process.env.LV_BENCH_QUICK === '1';
-const BROWSERS = (process.env.LV_BENCH_BROWSERS || 'chromium,firefox').split(',');
 const probe = fs.readFileSync(path.join(__dirname, 'probe.js'), 'utf8');
 const ADAPTERS = {
-  chromium: { label: 'Chromium', make: require('../../tests/web/adapters/chromium') },
-  firefox: { label: 'Firefox ESR', make: require('../../tests/web/adapters/firefox') },
+  chromium: require('../../tests/web/adapters/chromium'),
+  firefox: require('../../tests/web/adapters/firefox'),
+  webkit: require('../../tests/web/adapters/webkit'),
 };
+// The browsers and devices measured: the engine, its adapter's options, the intervals timed, and
+// whether CPU and start-up are measured there too.
+const CONDITIONS = {
+  chromium: { label: 'Chromium', browser: 'chromium', intervals: [2000, 200], cost: true, starts: true },
+  firefox: { label: 'Firefox ESR', browser: 'firefox', intervals: [2000, 200], cost: true },
+  webkit: { label: 'WebKitGTK', browser: 'webkit', intervals: [2000, 200] },
+  'chromium-cpu4x': { label: 'Chromium, CPU 4x slower', browser: 'chromium', options: { cpuSlowdown: 4 }, intervals: [200] },
+  'chromium-cpu6x': { label: 'Chromium, CPU 6x slower', browser: 'chromium', options: { cpuSlowdown: 6 }, intervals: [200] },
+  'firefox-30hz': { label: 'Firefox ESR, 30 Hz', browser: 'firefox', options: { prefs: { 'layout.frame_rate': 30 } }, intervals: [200] },
+  'firefox-120hz': { label: 'Firefox ESR, 120 Hz', browser: 'firefox', options: { prefs: { 'layout.frame_rate': 120 } }, intervals: [200] },
+  'chromium-ipad': {
+    label: 'Chromium, iPad size, touch',
+    browser: 'chromium',
+    options: { device: { viewport: { width: 1024, height: 768 }, deviceScaleFactor: 2, hasTouch: true } },
+    intervals: [200],
+  },
+};
+const PICKED = (process.env.LV_BENCH_CONDITIONS || Object.keys(CONDITIONS).join(',')).split(',');
 
 // Series per timing run: enough flashes to judge the frames (10 a series), in reasonable time.
 const SERIES = QUICK ? { 2000: 1, 200: 3 } : { 2000: 2, 200: 10 };
 const BARE_SERIES = QUICK ? { 2000: 1, 200: 2 } : { 2000: 1, 200: 5 };
 const COST_SPAN_MS = QUICK ? 8000 : 20000;
 const STARTS = QUICK ? 3 : 7;
-
-// ---- waiting on the page ----
-
-async function waitFor(t, fn, arg, what, timeout = 120_000, every = 25) {
-  const until = Date.now() + timeout;
-  for (;;) {
-    const got = await t.evaluate(fn, arg);
-    if (got) return got;
-    if (Date.now() > until) throw new Error(`timed out waiting for ${what}`);
-    await sleep(every);
-  }
-}
-
-const firstStep = () => __lv.rec.events.some((e) => e.what === 'syllable');
-
-async function retype(t, id, text) {
-  await t.click(`#${id}`);
-  await waitFor(t, (i) => document.activeElement?.id === i, id, `the focus in ${id}`);
-  await t.press('Control+a');
-  await t.type(text);
-  await waitFor(t, ([i, v]) => document.getElementById(i).value === v, [id, text], `${id} to read ${text}`);
-}
-
-// Opens the drill, sets the interval and no speed-up (so every series has the same nominal
-// frames), and presses Alt+S.
-async function startDrill(t, base, interval, frames) {
-  await t.open(base + (frames ? '?frames' : '?noframes'));
-  await waitFor(t, () => __lv.shownWindows().join() === 'frm_hoofd' && __lv.focused() === 'frm_hoofd-txt_start',
-    null, 'the settings window');
-  await retype(t, 'frm_hoofd-txt_start', String(interval));
-  await retype(t, 'frm_hoofd-txt_speed', '0');
-  await t.press('Alt+s');
-  await waitFor(t, () => __lv.shownWindows().join() === 'frm_werk', null, 'the exercise window');
-}
-
-async function startBare(t, base, interval, frames) {
-  await t.open(`${base}bare.html?interval=${interval}${frames ? '' : '&noframes'}`);
-  await waitFor(t, () => document.readyState === 'complete', null, 'the bare page');
-  await t.press('Alt+s');
-}
 
 // ---- the browser's processes ----
 
@@ -171,7 +152,7 @@ function originOf(bench) {
 // the syllable's writing in its tick (a page may show or hide the syllable on a later frame).
 // A step that drew the same syllable again wrote nothing: it is left out, and the half periods
 // either side of it are taken as one.
-function timing(events, writes, origin, halfMs) {
+function timing(events, writes, origin, halfMs, longEveryThird) {
   const series = seriesOf(events);
   const marks = series[0].marks.slice(0, 21);
   const steps = [];
@@ -193,14 +174,19 @@ function timing(events, writes, origin, halfMs) {
     previous = step;
   }
   const worst = ratios.reduce((w, r) => (Math.abs(r - 1) > Math.abs(w - 1) ? r : w), 1);
+  // Every rest: the drill's is long after every third series, the bare page's always short.
+  const rests = { short: [], long: [] };
+  series.forEach((s, i) => {
+    if (s.restEnd !== undefined) rests[longEveryThird && i % 3 === 2 ? 'long' : 'short'].push(s.restEnd - s.restStart);
+  });
   return {
+    rests,
     steps: steps.length,
     halfMean: ratios.reduce((a, b) => a + b, 0) / ratios.length,
     halfWorst: worst,
     lateP50: percentile(late, 0.5),
     lateP99: percentile(late, 0.99),
     lateMax: Math.max(...late),
-    rest: series[0].restEnd - series[0].restStart,
     series: series.filter((s) => s.restEnd !== undefined).length,
   };
 }
@@ -240,18 +226,28 @@ function flashes(frames, events) {
   return { period, hz: 1000 / period, flashes: out, skipped: gaps.length - single.length, frames: frames.length };
 }
 
+// The nominal count of frames: a frame period that does not divide the half period (16 ms against
+// 100) makes the counts either side both right.
+function nominalCounts(halfMs, period) {
+  const exact = halfMs / period;
+  return Math.abs(exact - Math.round(exact)) < 0.1 ? [Math.round(exact)] : [Math.floor(exact), Math.ceil(exact)];
+}
+
 function frameFigures(f, halfMs) {
-  const nominal = Math.round(halfMs / f.period);
+  const nominals = nominalCounts(halfMs, f.period);
+  const nominal = nominals[0];
   const counts = f.flashes.map((x) => x.frames);
-  const at = counts.filter((c) => c === nominal).length;
+  const at = counts.filter((c) => nominals.includes(c)).length;
+  const off = (c) => Math.min(...nominals.map((n) => Math.abs(c - n)));
   return {
     nominal,
+    nominals,
     hz: f.hz,
     flashes: counts.length,
     atNominal: counts.length ? at / counts.length : 0,
     min: Math.min(...counts),
     max: Math.max(...counts),
-    offByMore: counts.filter((c) => Math.abs(c - nominal) > 1).length,
+    offByMore: counts.filter((c) => off(c) > 1).length,
     counts,
     skipped: f.skipped,
     detail: f.flashes,
@@ -260,7 +256,7 @@ function frameFigures(f, halfMs) {
 
 // ---- runs ----
 
-async function timingRun(t, base, page, interval, loaded) {
+async function timingRun(t, base, page, interval, loaded, condition = 'run') {
   const n = (page === 'drill' ? SERIES : BARE_SERIES)[interval];
   const stop = busyLoad(loaded);
   try {
@@ -275,9 +271,9 @@ async function timingRun(t, base, page, interval, loaded) {
   if (got.errors.length) throw new Error(`uncaught in the page: ${got.errors.join('; ')}`);
   const halfMs = 10 * ticksPerHalf(interval);
   const origin = originOf(got.bench);
-  const tm = timing(got.events, got.bench.writes, origin.t, halfMs);
+  const tm = timing(got.events, got.bench.writes, origin.t, halfMs, page === 'drill');
   const fr = frameFigures(flashes(got.bench.frames, got.events), halfMs);
-  if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, flashes: fr.detail }));
+  if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${condition}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, flashes: fr.detail }));
   return { page, interval, loaded, origin: origin.from, timing: tm, frames: fr };
 }
 
@@ -328,19 +324,19 @@ const pct = (x) => `${(100 * x).toFixed(1)} %`;
 
 async function main() {
   fs.mkdirSync(RESULTS, { recursive: true });
-  const server = await startServer(SITE, {
-    extras: { '/bare.html': { type: 'text/html; charset=utf-8', body: fs.readFileSync(path.join(__dirname, 'bare.html')) } },
-  });
+  const server = await startServer(SITE, { extras: bareExtras() });
   const rows = [];
   const costs = [];
   let starts = null;
   let site = null;
   try {
-    for (const name of BROWSERS) {
-      const { label, make } = ADAPTERS[name];
-      const t = await make(server.url, { extraScript: probe });
+    for (const key of PICKED) {
+      const condition = CONDITIONS[key];
+      if (!condition) throw new Error(`no condition ${key}: ${Object.keys(CONDITIONS).join(', ')}`);
+      const { label } = condition;
+      const t = await ADAPTERS[condition.browser](server.url, { extraScript: probe, ...condition.options });
       try {
-        if (name === 'chromium') {
+        if (condition.starts) {
           const runs = [];
           for (let i = 0; i < STARTS; ++i) runs.push(await startRun(t, server.url, true));
           await waitFor(t, () => navigator.serviceWorker.ready.then(() => true), null, 'the app kept for offline use');
@@ -351,15 +347,15 @@ async function main() {
           site = transfer(runs[0].fetched);
         }
         for (const loaded of [false, true]) {
-          for (const interval of [2000, 200]) {
+          for (const interval of condition.intervals) {
             for (const page of ['drill', 'bare']) {
-              const row = { browser: label, ...(await timingRun(t, server.url, page, interval, loaded)) };
+              const row = { browser: label, ...(await timingRun(t, server.url, page, interval, loaded, key)) };
               rows.push(row);
               printRow(row);
             }
           }
         }
-        for (const interval of [2000, 200]) {
+        for (const interval of condition.cost ? condition.intervals : []) {
           for (const page of ['drill', 'bare']) {
             const cost = { browser: label, page, interval, cpu: await costRun(t, server.url, page, interval) };
             costs.push(cost);
@@ -381,27 +377,33 @@ function printRow(r) {
   const fr = r.frames;
   console.error(`# ${r.browser} ${r.page} ${r.interval} ${r.loaded ? 'full' : 'idle'}: ${tm.steps} steps from the ${r.origin}, ` +
     `half ${f(tm.halfMean, 4)} worst ${f(tm.halfWorst, 4)}, late ${f(tm.lateP50, 1)}/${f(tm.lateP99, 1)}/${f(tm.lateMax, 1)}, ` +
-    `${fr.flashes} flashes at ${f(fr.hz, 1)} Hz, ${pct(fr.atNominal)} at ${fr.nominal}, ${fr.min}..${fr.max}, ${fr.skipped} frame gaps off`);
+    `${fr.flashes} flashes at ${f(fr.hz, 1)} Hz, ${pct(fr.atNominal)} at ${fr.nominals.join(' or ')}, ${fr.min}..${fr.max}, ` +
+    `${fr.skipped} frame gaps off; rests ${restRange(tm.rests.short)} / ${restRange(tm.rests.long)}`);
 }
+
+const restRange = (rests) => (rests.length ? `${f(Math.min(...rests), 0)}–${f(Math.max(...rests), 0)}` : '');
 
 function report(rows, costs, starts, site) {
   const cost = (r) => costs.find((c) => c.browser === r.browser && c.page === r.page && c.interval === r.interval && !r.loaded);
   const csv = ['browser,page,interval_ms,load,origin,half_ratio_mean,half_ratio_worst,late_p50_ms,late_p99_ms,late_max_ms,' +
-    'rest_ms,frame_hz,nominal_frames,flashes,share_at_nominal,frames_min,frames_max,flashes_off_by_more_than_one,' +
+    'rest_short_min_ms,rest_short_max_ms,rest_long_min_ms,rest_long_max_ms,frame_hz,nominal_frames,flashes,share_at_nominal,' +
+    'frames_min,frames_max,flashes_off_by_more_than_one,' +
     'cpu_page_percent_of_core,cpu_all_percent_of_core'];
-  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rest of 3500 ms, real | frames on screen: nominal | at nominal | range | CPU, share of one core: page process / all |');
-  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|');
+  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rests of 3500 / 5500 ms, real | frames on screen: nominal | at nominal | range | off by more than one | CPU, share of one core: page process / all |');
+  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|---|');
   for (const r of rows) {
     const tm = r.timing;
     const fr = r.frames;
     const c = cost(r);
     const page = r.page === 'drill' ? 'drill' : 'plain setTimeout';
+    const { short, long } = tm.rests;
+    const ends = (rests) => (rests.length ? [f(Math.min(...rests), 1), f(Math.max(...rests), 1)] : ['', '']);
     csv.push([r.browser, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
-      f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), r.page === 'drill' ? f(tm.rest, 1) : '', f(fr.hz, 2), fr.nominal,
+      f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), ...ends(short), ...ends(long), f(fr.hz, 2), fr.nominals.join(' or '),
       fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, c ? f(100 * c.cpu.page, 3) : '', c ? f(100 * c.cpu.all, 3) : ''].join(','));
     console.log(`| ${r.browser} | ${page} | ${r.interval} | ${r.loaded ? 'full' : 'idle'} | ${f(tm.halfMean, 4)} | ${f(tm.halfWorst, 4)} | ` +
-      `${f(tm.lateP50, 2)} / ${f(tm.lateP99, 2)} / ${f(tm.lateMax, 2)} | ${r.page === 'drill' ? f(tm.rest, 1) : ''} | ` +
-      `${fr.nominal} at ${f(fr.hz, 1)} Hz | ${pct(fr.atNominal)} of ${fr.flashes} | ${fr.min} to ${fr.max} | ` +
+      `${f(tm.lateP50, 2)} / ${f(tm.lateP99, 2)} / ${f(tm.lateMax, 2)} | ${restRange(short)} / ${restRange(long)} | ` +
+      `${fr.nominals.join(' or ')} at ${f(fr.hz, 1)} Hz | ${pct(fr.atNominal)} of ${fr.flashes} | ${fr.min} to ${fr.max} | ${fr.offByMore} | ` +
       `${c ? `${pct(c.cpu.page)} / ${pct(c.cpu.all)}` : ''} |`);
   }
   const hist = ['browser,page,interval_ms,load,frames,flashes'];
@@ -435,4 +437,4 @@ if (require.main === module) {
   });
 }
 
-module.exports = { timingRun, costRun, ADAPTERS, probe };
+module.exports = { timingRun, costRun, ADAPTERS, CONDITIONS, probe };

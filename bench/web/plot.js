@@ -1,7 +1,8 @@
 'use strict';
 // The frames each syllable was on screen, as a small SVG: one panel per browser, interval and
 // load, the drill's flashes beside the bare page's, as shares of the flashes at each count of
-// frames around the nominal one (marked). Counts further out are gathered at the panel's edges.
+// frames around the nominal one (marked; two where the frame period does not divide the half
+// period). Counts further out are gathered at the panel's edges.
 
 const SPREAD = 3;  // counts shown either side of the nominal one
 const W = 230;
@@ -19,7 +20,8 @@ function panel(drill, bare, x0, y0) {
   const slotW = plotW / slots;
   const out = [];
   const r = drill || bare;
-  out.push(`<text x="${x0 + PAD.left}" y="${y0 + 14}" font-size="11" font-weight="bold">${esc(r.browser)}, ${r.interval} ms, ${r.loaded ? 'both cores busy' : 'idle'}</text>`);
+  out.push(`<text x="${x0 + PAD.left}" y="${y0 + 12}" font-size="11" font-weight="bold">${esc(r.browser)}</text>`,
+    `<text x="${x0 + PAD.left}" y="${y0 + 24}" font-size="10">${r.interval} ms, ${r.loaded ? 'both cores busy' : 'idle'}</text>`);
   out.push(`<line x1="${x0 + PAD.left}" y1="${y0 + H - PAD.bottom}" x2="${x0 + W - PAD.right}" y2="${y0 + H - PAD.bottom}" stroke="#000"/>`);
   for (const share of [0, 0.5, 1]) {
     const y = y0 + H - PAD.bottom - share * plotH;
@@ -30,7 +32,7 @@ function panel(drill, bare, x0, y0) {
     const count = nominal - SPREAD + i;
     const label = i === 0 ? `≤${count}` : i === slots - 1 ? `≥${count}` : String(count);
     const x = x0 + PAD.left + i * slotW;
-    if (count === nominal) {
+    if (r.frames.nominals.includes(count)) {
       out.push(`<rect x="${x}" y="${y0 + PAD.top}" width="${slotW}" height="${plotH}" fill="#eef3ea"/>`);
     }
     out.push(`<text x="${x + slotW / 2}" y="${y0 + H - PAD.bottom + 12}" font-size="9" text-anchor="middle">${label}</text>`);
@@ -45,7 +47,7 @@ function panel(drill, bare, x0, y0) {
       out.push(`<rect x="${x + slotW * 0.1 + k * bw}" y="${y0 + H - PAD.bottom - h}" width="${bw}" height="${h}" fill="${COLOURS[run.page]}"/>`);
     });
   }
-  out.push(`<text x="${x0 + PAD.left + plotW / 2}" y="${y0 + H - 2}" font-size="9" text-anchor="middle">frames on screen (nominal ${nominal})</text>`);
+  out.push(`<text x="${x0 + PAD.left + plotW / 2}" y="${y0 + H - 2}" font-size="9" text-anchor="middle">frames on screen (nominal ${r.frames.nominals.join(' or ')})</text>`);
   return out.join('\n');
 }
 

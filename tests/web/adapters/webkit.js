@@ -3,7 +3,8 @@
 // (run it under xvfb-run). WebDriver cannot add a script to a page before the page's own, so
 // the server puts the recorder first into index.html instead. With the server stopped, the page
 // comes from the service worker's cache and the recorder, not one of the app's files, from
-// nowhere: it is then run in the page as it has loaded, before anything is pressed.
+// nowhere: it is then run in the page as it has loaded, before anything is pressed, as is
+// `extraScript` (the benchmark's probes).
 const { spawn } = require('node:child_process');
 const net = require('node:net');
 const { Builder, By, Key } = require('selenium-webdriver');
@@ -23,7 +24,7 @@ function freePort() {
   });
 }
 
-async function makeWebKit(url) {
+async function makeWebKit(url, { extraScript = '' } = {}) {
   if (!process.env.DISPLAY) throw new Error('WebKitGTK needs an X display: run this under xvfb-run -a');
   const port = await freePort();
   const driverProcess = spawn(process.env.LV_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver', [`--port=${port}`], {
@@ -79,21 +80,23 @@ async function makeWebKit(url) {
 
   return {
     clockSlack: 1, // WebKit's clocks step by a millisecond
-    // As when the page is opened in a new tab: its history holds this page alone.
-    async open() {
+    // As when the page is opened in a new tab: its history holds this page alone. `target` is
+    // another page of the same server.
+    async open(target = url) {
       if (await isClosed()) await driver.switchTo().newWindow('tab');
       const from = await driver.executeScript('return performance.timeOrigin');
-      await driver.executeScript('location.replace(arguments[0])', url);
+      await driver.executeScript('location.replace(arguments[0])', target);
       await driver.wait(async () => {
         try {
           return await driver.executeScript(
             'return document.readyState === "complete" && performance.timeOrigin !== arguments[0] && location.href === arguments[1]',
-            from, url);
+            from, target);
         } catch {
           return false; // between the two documents
         }
       }, 30_000, 'the page to load');
       if (!(await driver.executeScript('return !!window.__lv'))) await driver.executeScript(recorder);
+      if (extraScript) await driver.executeScript(extraScript);
     },
     isClosed,
     evaluate: (fn, arg) => driver.executeScript(`return (${fn}).apply(null, arguments)`, arg),
