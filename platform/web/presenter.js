@@ -14,6 +14,12 @@
 // the frames either side are half a frame further. A change whose tick ran too late for its frame
 // goes on the next one and leaves the lead alone. Nothing changes before its tick has run.
 //
+// A browser under load may run no frame for a tenth of a second while its timers still ring
+// (WebKitGTK does): a show then goes on screen late, and its hide, on its own frame, would cut the
+// syllable short, to a frame or two. So a hide waits until the element has been on screen as long
+// as their moments are apart, to within half a frame; the blank after it is shortened instead, and
+// the next show is on its own frame again.
+//
 // An element's changes wait in turn, one a frame, so that a burst of ticks after a stall never
 // shows and hides a syllable unpainted. A hidden label stays on screen until its frame while the
 // program goes on at once with a hidden copy in its place, since it writes the next syllable right
@@ -28,6 +34,8 @@ mergeInto(LibraryManager.library, {
     // place, after: the frame the change before was painted on}; a show has only an arriving
     // element, a hide a leaving one.
     waiting: {},
+    // By element number, the last show made on a frame: {time: the frame's, moment: its tick's}.
+    shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
     lead: 24,         // ms from a change's moment to the frame it was shown on
@@ -38,6 +46,7 @@ mergeInto(LibraryManager.library, {
     present: function(number) {
       var queue = LV_presenter.waiting[number];
       var change = queue.shift();
+      delete LV_presenter.shown[number];
       if (change.arriving) change.arriving.hidden = false;
       if (change.copy) {
         change.copy.id = change.leaving.id;
@@ -72,7 +81,10 @@ mergeInto(LibraryManager.library, {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
         if (time <= change.after || lead < self.lead - self.framePeriod / 2) continue;
+        var shown = self.shown[number];
+        if (change.leaving && shown && time - shown.time < change.moment - shown.moment - self.framePeriod / 2) continue;
         if (self.present(number)) self.waiting[number][0].after = time;
+        if (change.arriving) self.shown[number] = {time: time, moment: change.moment};
         if (lead >= self.lead + self.framePeriod / 2) continue;  // its tick ran late
         // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
         if (lead < self.frameMargin - 4) lead += self.framePeriod;
