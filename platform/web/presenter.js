@@ -16,9 +16,10 @@
 //
 // A browser under load may run no frame for a tenth of a second while its timers still ring
 // (WebKitGTK does): a show then goes on screen late, and its hide, on its own frame, would cut the
-// syllable short, to a frame or two. So a hide waits until the element has been on screen as long
-// as their moments are apart, to within half a frame; the blank after it is shortened instead, and
-// the next show is on its own frame again.
+// syllable short, to a frame or two. So a hide goes on the frame that keeps the element on screen
+// as long as their moments are apart, to within half a frame, once its tick has run; the blank
+// after it is shortened instead, and the next show is on its own frame again. The same keeps a
+// flash whole when the lead moves by a frame between its show and its hide.
 //
 // An element's changes wait in turn, one a frame, so that a burst of ticks after a stall never
 // shows and hides a syllable unpainted. A hidden label stays on screen until its frame while the
@@ -80,12 +81,17 @@ mergeInto(LibraryManager.library, {
       for (var number in self.waiting) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
-        if (time <= change.after || lead < self.lead - self.framePeriod / 2) continue;
-        var shown = self.shown[number];
-        if (change.leaving && shown && time - shown.time < change.moment - shown.moment - self.framePeriod / 2) continue;
+        var shown = change.leaving && self.shown[number];
+        if (time <= change.after) continue;
+        if (shown) {
+          // As many frames after its show as the ticks are apart, whatever the lead did since.
+          if (time - shown.time < change.moment - shown.moment - self.framePeriod / 2) continue;
+        } else if (lead < self.lead - self.framePeriod / 2) {
+          continue;
+        }
         if (self.present(number)) self.waiting[number][0].after = time;
         if (change.arriving) self.shown[number] = {time: time, moment: change.moment};
-        if (lead >= self.lead + self.framePeriod / 2) continue;  // its tick ran late
+        if (shown || lead >= self.lead + self.framePeriod / 2) continue;  // not on the lead's frame
         // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
         if (lead < self.frameMargin - 4) lead += self.framePeriod;
         if (lead > self.frameMargin + self.framePeriod + 4) lead -= self.framePeriod;
