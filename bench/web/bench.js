@@ -398,7 +398,7 @@ function report(rows, costs, starts, site) {
     const page = r.page === 'drill' ? 'drill' : 'plain setTimeout';
     const { short, long } = tm.rests;
     const ends = (rests) => (rests.length ? [f(Math.min(...rests), 1), f(Math.max(...rests), 1)] : ['', '']);
-    csv.push([r.browser, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
+    csv.push([`"${r.browser}"`, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
       f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), ...ends(short), ...ends(long), f(fr.hz, 2), fr.nominals.join(' or '),
       fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, c ? f(100 * c.cpu.page, 3) : '', c ? f(100 * c.cpu.all, 3) : ''].join(','));
     console.log(`| ${r.browser} | ${page} | ${r.interval} | ${r.loaded ? 'full' : 'idle'} | ${f(tm.halfMean, 4)} | ${f(tm.halfWorst, 4)} | ` +
@@ -411,7 +411,7 @@ function report(rows, costs, starts, site) {
     const counts = new Map();
     for (const c of r.frames.counts) counts.set(c, (counts.get(c) || 0) + 1);
     for (const [c, n] of [...counts].sort((a, b) => a[0] - b[0])) {
-      hist.push([r.browser, r.page, r.interval, r.loaded ? 'full' : 'idle', c, n].join(','));
+      hist.push([`"${r.browser}"`, r.page, r.interval, r.loaded ? 'full' : 'idle', c, n].join(','));
     }
   }
   if (starts) {
