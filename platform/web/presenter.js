@@ -5,7 +5,7 @@
 // It is on screen from the first frame painted with it to the first painted without it, and the
 // browser paints a change on the next frame after it is made: a tick that runs a millisecond
 // earlier or later against the frames' beat would keep it one frame more or fewer. So a label
-// or picture that a timer's tick shows or hides changes on the frame nearest to a fixed lead after the tick's
+// that a timer's tick shows or hides changes on the frame nearest to a fixed lead after the tick's
 // place in the schedule, its moment, which the program tells the page (lv_tick_moment) for every
 // tick, a late one or one made up after a busy moment too: a show and a hide a whole number of
 // ticks apart land that many frames apart, as long as neither tick ran later than the lead. The
@@ -21,19 +21,19 @@
 // after it is shortened instead, and the next show is on its own frame again. The same keeps a
 // flash whole when the lead moves by a frame between its show and its hide.
 //
-// An element's changes wait in turn, one a frame, so that a burst of ticks after a stall never
+// A label's changes wait in turn, one a frame, so that a burst of ticks after a stall never
 // shows and hides a syllable unpainted. A hidden label stays on screen until its frame while the
 // program goes on at once with a hidden copy in its place, since it writes the next syllable right
-// after the hide. Every change outside a tick (a click, a key, a window opened) is made at once,
-// after whatever was waiting for its frame, so that the order of changes on screen is the
-// program's.
+// after the hide. Every other change (a click, a key, a window opened, the rest picture) is made at
+// once, after whatever was waiting for its frame, so that the order of changes on screen is the
+// program's: the syllable is gone before the picture comes.
 mergeInto(LibraryManager.library, {
   $LV_presenter__deps: ['$LV'],
   $LV_presenter: {
     // By element number, in the order made: {moment, leaving: the element taken off screen,
-    // arriving: the element put on screen, copy: the hidden copy that takes a leaving label's
+    // arriving: the element put on screen, copy: the hidden copy that takes the leaving one's
     // place, after: the frame the change before was painted on}; a show has only an arriving
-    // element, a hide a leaving one.
+    // element, a hide a leaving one and its copy.
     waiting: {},
     // By element number, the last show made on a frame: {time: the frame's, moment: its tick's}.
     shown: {},
@@ -49,11 +49,9 @@ mergeInto(LibraryManager.library, {
       var change = queue.shift();
       delete LV_presenter.shown[number];
       if (change.arriving) change.arriving.hidden = false;
-      if (change.copy) {
+      if (change.leaving) {
         change.copy.id = change.leaving.id;
         change.leaving.remove();
-      } else if (change.leaving) {
-        change.leaving.hidden = true;
       }
       if (queue.length) return true;
       delete LV_presenter.waiting[number];
@@ -103,11 +101,20 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Shows or hides element `number`: in a tick on its frame, outside one at once.
+    // Shows or hides element `number`: a label in a tick on its frame, anything else at once.
     change: function(number, visible) {
       var self = LV_presenter;
       var element = LV.elements[number];
-      if (LV.moment === null) {
+      // A browser that runs no frame for a while (WebKitGTK under load) still rings the timers:
+      // a change two frames past its own is made now, as a plain page would, and the next of
+      // the same element waits for a frame after it, so that none goes unpainted.
+      var now = performance.now();
+      for (var late in self.waiting) {
+        var first = self.waiting[late][0];
+        if (first.after !== -Infinity || now - first.moment < self.lead + 2 * self.framePeriod) continue;
+        if (self.present(late)) self.waiting[late][0].after = now;
+      }
+      if (element.tagName !== 'LABEL' || LV.moment === null) {
         self.presentAll();
         element.hidden = !visible;
         return;
@@ -123,8 +130,6 @@ mergeInto(LibraryManager.library, {
       if (last) change.after = Infinity;  // until the change before is painted
       if (visible) {
         change.arriving = element;
-      } else if (element.tagName !== 'LABEL') {
-        change.leaving = element;
       } else {
         var copy = element.cloneNode(true);
         copy.removeAttribute('id');
