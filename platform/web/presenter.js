@@ -119,13 +119,10 @@ mergeInto(LibraryManager.library, {
         element.hidden = !visible;
         return;
       }
-      var queue = self.waiting[number] || (self.waiting[number] = []);
+      var queue = self.waiting[number] || [];
       var last = queue[queue.length - 1];
       var shown = last ? !!last.arriving : !element.hidden;  // as the program left it
-      if (shown === visible) {
-        if (!queue.length) delete self.waiting[number];
-        return;
-      }
+      if (shown === visible) return;
       var change = {moment: LV.moment, leaving: null, arriving: null, copy: null, after: -Infinity};
       if (last) change.after = Infinity;  // until the change before is painted
       if (visible) {
@@ -140,6 +137,7 @@ mergeInto(LibraryManager.library, {
         change.copy = copy;
       }
       queue.push(change);
+      self.waiting[number] = queue;
       self.askFrame();
     },
   },

@@ -726,10 +726,10 @@ Object.assign(cases, {
   }),
 });
 
-async function rhythm(t, full, { interval = 200, stallEvery = 0, stallFor = 0, frames = false } = {}) {
+async function rhythm(t, full, { stallEvery = 0, stallFor = 0, frames = false } = {}) {
   await openReady(t);
   if (frames) await t.evaluate(() => __lv.watchFrames());
-  await retype(t, 'frm_hoofd-txt_start', String(interval));
+  await retype(t, 'frm_hoofd-txt_start', '200');
   if (stallEvery) {
     await t.evaluate(([every, span]) => setInterval(() => {
       for (const end = performance.now() + span; performance.now() < end;); // the page held up
@@ -760,7 +760,7 @@ async function rhythm(t, full, { interval = 200, stallEvery = 0, stallFor = 0, f
   assert.ok(img.visible && img.complete && img.width > 0, `the rest picture is shown and decoded: ${JSON.stringify(img)}`);
   await untilSeries(full);
   const rec = await t.evaluate(() => __lv.rec);
-  const { summary, series } = checkRhythm(rec, { interval, step: 100, full, slack: t.clockSlack });
+  const { summary, series } = checkRhythm(rec, { interval: 200, step: 100, full, slack: t.clockSlack });
   console.log(`# ${summary}`);
   if (frames) {
     series.forEach(({ marks }, s) => marks.forEach((m, i) => {
