@@ -332,8 +332,8 @@ mergeInto(LibraryManager.library, {
     delete LV.alarms[number];
   },
 
-  lv_tick_moment__deps: ['$LV'],
-  lv_tick_moment: function(moment) { LV.moment = moment < 0 ? null : moment; },
+  lv_tick_moment__deps: ['$LV_presenter'],
+  lv_tick_moment: function(moment) { LV_presenter.tick(moment < 0 ? null : moment); },
 
   lv_show_message__deps: ['$LV'],
   lv_show_message: function(title, text) {

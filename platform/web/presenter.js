@@ -1,67 +1,111 @@
-// The frames a label's change is painted on, part of the page's side of the web backend (see
-// dom.js), linked into lettervonk.js.
+// The frames a label's or a picture's change is painted on, part of the page's side of the web
+// backend (see dom.js), linked into lettervonk.js.
 //
 // The syllable is shown and hidden on frames chosen by the schedule, not by when its tick ran.
 // It is on screen from the first frame painted with it to the first painted without it, and the
 // browser paints a change on the next frame after it is made: a tick that runs a millisecond
-// earlier or later against the frames' beat would keep it one frame more or fewer. So a label
-// that a timer's tick shows or hides changes on the frame nearest to a fixed lead after the tick's
-// place in the schedule, its moment, which the program tells the page (lv_tick_moment) for every
-// tick, a late one or one made up after a busy moment too: a show and a hide a whole number of
-// ticks apart land that many frames apart, as long as neither tick ran later than the lead. The
-// lead follows the frames' beat from the changes that made their frame, kept about a frame after
-// the margin, so that frame times that waver (Firefox's do by half a millisecond) decide nothing:
-// the frames either side are half a frame further. A change whose tick ran too late for its frame
-// goes on the next one and leaves the lead alone. Nothing changes before its tick has run.
+// earlier or later against the frames' beat would keep it one frame more or fewer. So a label or
+// picture that a timer's tick shows or hides changes on the frame nearest to a fixed lead after
+// the tick's place in the schedule, its moment, which the program tells the page (lv_tick_moment)
+// for every tick, a late one or one made up after a busy moment too: a show and a hide a whole
+// number of ticks apart land that many frames apart, as long as neither tick ran later than the
+// lead. The lead follows the frames' beat from the changes that made their frame, kept about a
+// frame after the margin, so that frame times that waver (Firefox's do by half a millisecond)
+// decide nothing: the frames either side are half a frame further. A change whose tick ran too
+// late for its frame goes on the next one and leaves the lead alone. Nothing changes before its
+// tick has run.
 //
 // A browser under load may run no frame for a tenth of a second while its timers still ring
-// (WebKitGTK does): a show then goes on screen late, and its hide, on its own frame, would cut the
-// syllable short, to a frame or two. So a hide goes on the frame that keeps the element on screen
-// as long as their moments are apart, to within half a frame, once its tick has run; the blank
-// after it is shortened instead, and the next show is on its own frame again. The same keeps a
-// flash whole when the lead moves by a frame between its show and its hide.
+// (WebKitGTK does): a change two frames past its own is then made at the next tick, as a plain
+// page would, and a show goes on screen late. Its hide, on its own frame, would cut the syllable
+// short, to a frame or two. So a hide goes on the frame that keeps the element on screen as long
+// as their moments are apart, to within half a frame, counted from the first frame that painted
+// the show, once its tick has run; the blank after it is shortened instead, and the next show is
+// on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
+// show and its hide.
 //
-// A label's changes wait in turn, one a frame, so that a burst of ticks after a stall never
-// shows and hides a syllable unpainted. A hidden label stays on screen until its frame while the
-// program goes on at once with a hidden copy in its place, since it writes the next syllable right
-// after the hide. Every other change (a click, a key, a window opened, the rest picture) is made at
-// once, after whatever was waiting for its frame, so that the order of changes on screen is the
-// program's: the syllable is gone before the picture comes.
+// An element's changes wait in turn, each for a frame after the one before, however that one was
+// made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
+// hides a syllable unpainted. A hidden element stays on screen until its frame while the program
+// goes on at once with a hidden copy in its place, since it writes the next syllable right after
+// the hide. The rest picture comes and goes on its frames too, so that the last syllable is
+// kept whole before it and the rest lasts as long as its ticks are apart. Every other change (a
+// click, a key, a window opened) is made at once, after whatever was waiting for its frame, so that
+// the order of changes on screen is the program's.
 mergeInto(LibraryManager.library, {
   $LV_presenter__deps: ['$LV'],
   $LV_presenter: {
-    // By element number, in the order made: {moment, leaving: the element taken off screen,
-    // arriving: the element put on screen, copy: the hidden copy that takes the leaving one's
-    // place, after: the frame the change before was painted on}; a show has only an arriving
-    // element, a hide a leaving one and its copy.
+    // By element number, in the order made: {moment, order: a count over all elements, leaving:
+    // the element taken off screen, arriving: the element put on screen, copy: the hidden copy
+    // that takes the leaving one's place}; a show has only an arriving element, a hide a leaving
+    // one and its copy.
     waiting: {},
-    // By element number, the last show made on a frame: {time: the frame's, moment: its tick's}.
+    changeCount: 0,
+    // By element number, the earliest a frame that paints its last change may have begun: the
+    // frame's own time for a change made in it, else a little after the change. The next change
+    // waits until such a frame has been painted, so that none goes unpainted.
+    made: {},
+    // By element number, its last show: {time: the first frame painted with it, null until
+    // then, moment: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
     lead: 24,         // ms from a change's moment to the frame it was shown on
     lastFrame: 0,
     framePeriod: 1000 / 60,
+    // The frame period is measured only between a frame and the one it asked for, the next;
+    // the median of the last few, so that a frame the browser skipped now and then decides
+    // nothing. The first frames go on until a few are measured: a screen of 120 Hz taken for
+    // 60 would cut the first flash by a frame.
+    chained: false,
+    gaps: [],
 
-    // Makes the first waiting change of element `number`; true if more wait.
-    present: function(number) {
-      var queue = LV_presenter.waiting[number];
+    // Makes the first waiting change of element `number`, on the frame of `time`, or at once when
+    // `time` is null.
+    present: function(number, time) {
+      var self = LV_presenter;
+      var queue = self.waiting[number];
       var change = queue.shift();
-      delete LV_presenter.shown[number];
-      if (change.arriving) change.arriving.hidden = false;
+      self.made[number] = time === null ? performance.now() + 1 : time;
+      if (change.arriving) {
+        change.arriving.hidden = false;
+        self.shown[number] = {time: time, moment: change.moment};
+      } else {
+        delete self.shown[number];
+      }
       if (change.leaving) {
         change.copy.id = change.leaving.id;
         change.leaving.remove();
       }
-      if (queue.length) return true;
-      delete LV_presenter.waiting[number];
-      return false;
+      if (!queue.length) delete self.waiting[number];
     },
 
     presentAll: function() {
       for (var number in LV_presenter.waiting) {
-        while (LV_presenter.present(number)) {}
+        while (LV_presenter.waiting[number]) LV_presenter.present(number, null);
       }
+    },
+
+    // The elements with changes waiting, their first changes in the order the program made them.
+    inOrder: function() {
+      var waiting = LV_presenter.waiting;
+      return Object.keys(waiting).sort(function(a, b) {
+        return waiting[a][0].order - waiting[b][0].order;
+      });
+    },
+
+    // Whether element `number`'s first waiting change may be made at `time`, the frame of
+    // `painted` being on screen: after every change the program made before it, once a frame has
+    // painted the element's change before it, and a hide once its show has been on screen as
+    // long as their ticks are apart, to within half a frame, whatever the lead did since.
+    mayGo: function(number, change, time, painted) {
+      var self = LV_presenter;
+      for (var other in self.waiting) {
+        if (self.waiting[other][0].order < change.order) return false;
+      }
+      if (number in self.made && painted < self.made[number]) return false;
+      var shown = change.leaving && self.shown[number];
+      return !shown || time - shown.time >= change.moment - shown.moment - self.framePeriod / 2;
     },
 
     askFrame: function() {
@@ -73,48 +117,61 @@ mergeInto(LibraryManager.library, {
     frame: function(time) {
       var self = LV_presenter;
       self.frameAsked = false;
-      var gap = time - self.lastFrame;
-      if (gap > 4 && gap < 50) self.framePeriod = gap;
+      if (self.chained && time - self.lastFrame > 4) {
+        self.gaps.push(time - self.lastFrame);
+        if (self.gaps.length > 7) self.gaps.shift();
+        var sorted = self.gaps.slice().sort(function(a, b) { return a - b; });
+        self.framePeriod = sorted[sorted.length >> 1];
+      }
+      self.chained = false;
+      var painted = self.lastFrame;  // the frame before this one
       self.lastFrame = time;
-      for (var number in self.waiting) {
+      for (var shownNumber in self.shown) {
+        var show = self.shown[shownNumber];
+        if (show.time === null && time >= self.made[shownNumber]) show.time = time;
+      }
+      self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
         var shown = change.leaving && self.shown[number];
-        if (time <= change.after) continue;
-        if (shown) {
-          // As many frames after its show as the ticks are apart, whatever the lead did since.
-          if (time - shown.time < change.moment - shown.moment - self.framePeriod / 2) continue;
-        } else if (lead < self.lead - self.framePeriod / 2) {
-          continue;
-        }
-        if (self.present(number)) self.waiting[number][0].after = time;
-        if (change.arriving) self.shown[number] = {time: time, moment: change.moment};
-        if (shown || lead >= self.lead + self.framePeriod / 2) continue;  // not on the lead's frame
+        if (!self.mayGo(number, change, time, painted)) return;
+        if (!shown && lead < self.lead - self.framePeriod / 2) return;
+        self.present(number, time);
+        if (shown || lead >= self.lead + self.framePeriod / 2) return;  // not on the lead's frame
         // Moved by a frame only once well outside, or a lead near a bound would go to and fro.
         if (lead < self.frameMargin - 4) lead += self.framePeriod;
         if (lead > self.frameMargin + self.framePeriod + 4) lead -= self.framePeriod;
         self.lead = lead;
-      }
-      for (var waiting in self.waiting) {
+      });
+      var more = self.gaps.length < 3;
+      for (var waiting in self.waiting) more = true;
+      if (more) {
         self.askFrame();
-        break;
+        self.chained = true;
       }
     },
 
-    // Shows or hides element `number`: a label in a tick on its frame, anything else at once.
+    // A tick of the program's begins (`moment`: its place in the schedule) or ends (null). A
+    // browser that runs no frame for a while (WebKitGTK under load) still rings the timers: a
+    // change two frames past its own is made at the tick, as a plain page would.
+    tick: function(moment) {
+      var self = LV_presenter;
+      LV.moment = moment;
+      if (moment === null) return;
+      var now = performance.now();
+      self.inOrder().forEach(function(number) {
+        var first = self.waiting[number][0];
+        var overdue = now - first.moment >= self.lead + 2 * self.framePeriod;
+        if (overdue && self.mayGo(number, first, now, self.lastFrame)) self.present(number, null);
+      });
+    },
+
+    // Shows or hides element `number`: a label or picture in a tick on its frame, anything else
+    // at once.
     change: function(number, visible) {
       var self = LV_presenter;
       var element = LV.elements[number];
-      // A browser that runs no frame for a while (WebKitGTK under load) still rings the timers:
-      // a change two frames past its own is made now, as a plain page would, and the next of
-      // the same element waits for a frame after it, so that none goes unpainted.
-      var now = performance.now();
-      for (var late in self.waiting) {
-        var first = self.waiting[late][0];
-        if (first.after !== -Infinity || now - first.moment < self.lead + 2 * self.framePeriod) continue;
-        if (self.present(late)) self.waiting[late][0].after = now;
-      }
-      if (element.tagName !== 'LABEL' || LV.moment === null) {
+      if ((element.tagName !== 'LABEL' && element.tagName !== 'IMG') || LV.moment === null) {
         self.presentAll();
         element.hidden = !visible;
         return;
@@ -123,8 +180,8 @@ mergeInto(LibraryManager.library, {
       var last = queue[queue.length - 1];
       var shown = last ? !!last.arriving : !element.hidden;  // as the program left it
       if (shown === visible) return;
-      var change = {moment: LV.moment, leaving: null, arriving: null, copy: null, after: -Infinity};
-      if (last) change.after = Infinity;  // until the change before is painted
+      var change =
+          {moment: LV.moment, order: ++self.changeCount, leaving: null, arriving: null, copy: null};
       if (visible) {
         change.arriving = element;
       } else {

@@ -1,0 +1,197 @@
+'use strict';
+// The page's presenter against a model of a browser: frames on a beat (30 to 120 Hz, or WebKit's
+// 16.2 ms), the program's 10 ms ticks a little late, and, in the loaded runs, spans without frames
+// while the timers still ring and spans where the whole thread is held. Each run checks, frame by
+// frame, what a child would see: every syllable painted long enough, and at the
+// nominal count of frames while nothing held the browser up.
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { describe, it } = require('node:test');
+
+const SOURCE = fs.readFileSync(path.join(__dirname, '../../platform/web/presenter.js'), 'utf8');
+const HALF = 100;  // ms a syllable is shown, then hidden: 200 ms pacing
+
+// A small seeded generator, so that a failing run can be told again.
+function random(seed) {
+  let s = seed >>> 0;
+  return () => {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let x = Math.imul(s ^ (s >>> 15), 1 | s);
+    x ^= x + Math.imul(x ^ (x >>> 7), 61 | x);
+    return ((x ^ (x >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// Just enough of an element for the presenter: shown, hidden, cloned and taken out.
+class Element {
+  constructor(page, tagName, id, hidden) {
+    Object.assign(this, { page, tagName, id, hidden, removed: false });
+    page.elements.push(this);
+  }
+  cloneNode() { return new Element(this.page, this.tagName, this.id, this.hidden); }
+  removeAttribute() { this.id = ''; }
+  after() {}
+  remove() { this.removed = true; }
+}
+
+// The drill's changes: series of `syllables` shows and hides, HALF ms apart from moment HALF
+// on, each followed a step later by the rest picture for `rest` ms: [moment, element, shown].
+function drill(series, syllables = 10, rest = 500) {
+  const changes = [];
+  let moment = 0;
+  for (let s = 0; s < series; ++s) {
+    for (let i = 0; i < syllables; ++i) {
+      changes.push([moment += HALF, 'syllable', true], [moment += HALF, 'syllable', false]);
+    }
+    changes.push([moment += HALF, 'picture', true], [moment += rest, 'picture', false]);
+  }
+  return changes;
+}
+
+// One run of `changes` at a frame period of `period` ms. `lateTick(moment)` says how late a tick
+// runs, `frameless(t)` whether the browser runs no frame at t (its timers still ring), `held(t)`
+// the end of a span that holds the whole thread, if t is in one.
+function run({ period, changes, lateTick, frameless = () => false, held = () => null, phase = 0 }) {
+  const page = { elements: [] };
+  let clock = 0;
+  let asked = [];
+  const numbers = { syllable: 1, picture: 2 };
+  const LV = {
+    moment: null,
+    elements: { 1: new Element(page, 'LABEL', 'syllable', true), 2: new Element(page, 'IMG', 'picture', true) },
+  };
+  const presenter = new Function('LV', 'performance', 'requestAnimationFrame',
+    `var LV_presenter; var LibraryManager = {library: {}};
+     function mergeInto(_, library) { LV_presenter = library.$LV_presenter; }
+     ${SOURCE}
+     return LV_presenter;`)(LV, { now: () => clock }, (fn) => asked.push(fn));
+
+  // The program's ticks, each 10 ms on its schedule, and the frames, in the order they run.
+  const ticks = [];
+  for (let moment = 0; moment <= changes[changes.length - 1][0]; moment += 10) ticks.push(moment);
+  let tickAt = 0;
+  const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
+  let frame = phase;
+  const looks = [];  // [frame time, the syllable's element on screen or null, the picture on screen]
+  const calls = [];  // [moment, what, shown, time the tick ran, the element shown]
+  const onScreen = (id) => page.elements.find((e) => e.id === id && !e.hidden && !e.removed) ?? null;
+  const last = ticks[ticks.length - 1] + 10_000;
+  while ((tickAt < ticks.length || asked.length) && frame < last) {
+    const tickDue = tickAt < ticks.length ? nextTick() : Infinity;
+    if (tickDue <= frame) {
+      clock = held(tickDue) ?? tickDue;
+      const moment = ticks[tickAt++];
+      presenter.tick(moment);
+      for (const [at, what, shown] of changes) {
+        if (at !== moment) continue;
+        calls.push([moment, what, shown, clock, LV.elements[numbers[what]]]);
+        presenter.change(numbers[what], shown);
+      }
+      presenter.tick(null);
+    } else {
+      clock = frame;
+      const end = held(frame);
+      if (end !== null) {
+        frame = Math.ceil((end - phase) / period) * period + phase;
+        continue;
+      }
+      if (!frameless(frame)) {
+        const callbacks = asked;
+        asked = [];
+        for (const fn of callbacks) fn(frame);
+        looks.push([frame, onScreen('syllable'), !!onScreen('picture')]);
+      }
+      frame += period;
+    }
+  }
+  return { looks, calls };
+}
+
+// Each show with the frames it was painted in: from the first frame with it to the first
+// without it, in frame periods (0 if none painted it), and whether that frame was blank.
+function flashes({ looks, calls }, period, which = 'syllable') {
+  const out = [];
+  const seen = which === 'syllable' ? (look) => look[1] : (look) => look[2];
+  for (const [moment, what, shown, ranAt, element] of calls) {
+    if (what !== which || !shown) continue;
+    const on = which === 'syllable' ? (look) => look[1] === element : (look) => look[2];
+    const from = looks.findIndex((look) => look[0] >= ranAt && on(look));
+    const to = looks.findIndex((look, i) => i > from && !on(look));
+    const painted = from >= 0 && to > from;
+    out.push({ moment, ranAt, from: painted ? looks[from][0] : null,
+      frames: painted ? Math.round((looks[to][0] - looks[from][0]) / period) : 0, blank: painted && !seen(looks[to]) });
+  }
+  return out;
+}
+
+// The counts of frames a flash of `span` ms may take: one where the period divides it, else the
+// two either side.
+function nominal(period, span = HALF) {
+  const exact = span / period;
+  return Math.abs(exact - Math.round(exact)) < 0.1 ? [Math.round(exact)] : [Math.floor(exact), Math.ceil(exact)];
+}
+
+const PERIODS = { '30 Hz': 1000 / 30, '60 Hz': 1000 / 60, 'WebKitGTK, 16.2 ms': 16.2, '120 Hz': 1000 / 120 };
+
+// The fewest frames a flash of `span` ms may take when its show was late: its hide keeps it on
+// screen as long as their ticks are apart, to within half a frame.
+const fewest = (period, span = HALF) => Math.ceil(span / period - 0.5 - 1e-9);
+
+describe('the presenter puts each syllable and rest on its frames', () => {
+  for (const [name, period] of Object.entries(PERIODS)) {
+    it(`${name}: idle, every flash and rest at its nominal count, the first one too`, () => {
+      for (let seed = 1; seed <= 40; ++seed) {
+        const rnd = random(seed);
+        const late = () => (rnd() < 0.9 ? 1 + 2 * rnd() : 3 + 5 * rnd());  // a tick a little late
+        const result = run({ period, changes: drill(2), lateTick: late, phase: rnd() * period });
+        const counts = flashes(result, period).map((f) => f.frames);
+        assert.ok(counts.every((c) => nominal(period).includes(c)),
+          `seed ${seed}: flashes of ${counts.join(' ')} frames, nominal ${nominal(period).join(' or ')}`);
+        const rests = flashes(result, period, 'picture').map((f) => f.frames);
+        assert.ok(rests.every((c) => nominal(period, 500).includes(c)), `seed ${seed}: rests of ${rests.join(' ')} frames`);
+      }
+    });
+  }
+
+  it('under load: every syllable painted for as long as its ticks are apart, a blank after it, ' +
+     'the picture never beside it, and on time again once the load is gone', () => {
+    const changes = drill(3);
+    const end = changes[changes.length - 1][0];
+    for (const [name, period] of Object.entries(PERIODS)) {
+      for (let seed = 1; seed <= 40; ++seed) {
+        const rnd = random(seed * 7919);
+        // Spans of 40 to 250 ms without frames, or with the whole thread held, now and then.
+        const spans = [];
+        for (let t = 300; t < end; t += 200 + 600 * rnd()) {
+          spans.push({ from: t, to: t + 40 + 210 * rnd(), thread: rnd() < 0.3 });
+        }
+        const within = (t, thread) => spans.find((s) => s.thread === thread && t >= s.from && t < s.to);
+        const result = run({
+          period,
+          changes,
+          phase: rnd() * period,
+          lateTick: () => (rnd() < 0.8 ? 3 * rnd() : 30 * rnd()),
+          frameless: (t) => !!within(t, false),
+          held: (t) => within(t, true)?.to ?? null,
+        });
+        const where = `${name}, seed ${seed}`;
+        for (const f of flashes(result, period)) {
+          assert.ok(f.frames >= fewest(period),
+            `${where}: the syllable of ${f.moment} ms on screen for ${f.frames} frames, fewer than ${fewest(period)}`);
+          assert.ok(f.blank, `${where}: the syllable of ${f.moment} ms went straight into the next`);
+          // Half a second after a stall, a show is on its frame again: the delay does not pile up.
+          if (!spans.some((s) => s.from < f.moment + HALF && s.to > f.moment - 5 * HALF)) {
+            assert.ok(f.from <= f.ranAt + 24 + 2 * period,
+              `${where}: the syllable of ${f.moment} ms, its tick run at ${f.ranAt.toFixed(1)}, first painted at ${f.from.toFixed(1)}`);
+          }
+        }
+        for (const f of flashes(result, period, 'picture')) {
+          assert.ok(f.frames >= fewest(period, 500), `${where}: the rest of ${f.moment} ms lasted ${f.frames} frames`);
+        }
+        const both = result.looks.find(([, syllable, picture]) => syllable && picture);
+        assert.ok(!both, `${where}: the picture beside a syllable at ${both?.[0].toFixed(1)} ms`);
+      }
+    }
+  });
+});
