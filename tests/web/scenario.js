@@ -379,18 +379,20 @@ const cases = {
     await retype(t, 'frm_hoofd-txt_start', '1000');
     await startExercise(t);
     assert.equal((await waitShow(t, 1)).tijd, '1000');
-    // Each click shows in "tijd" from a step after it on, and stays.
-    const tijdBecomes = async (before, want) => {
-      const now = await waitFor(t, (v) => __lv.state().tijd !== v && __lv.state().tijd, before, `"tijd" to change from ${before}`);
+    // Each click shows in "tijd" from a step after it on, and stays. A step may come between two
+    // clicks and show the first alone.
+    const tijdBecomes = async (passed, want) => {
+      const now = await waitFor(t, (p) => !p.includes(__lv.state().tijd) && __lv.state().tijd, passed,
+        `"tijd" to change from ${passed.join(' or ')}`);
       assert.equal(now, want, `"tijd" after the click${want === '1100' ? 's' : ''}`);
       const shows = await t.evaluate(() => __lv.rec.events.filter((e) => e.what === 'syllable' && e.value).length);
       assert.equal((await waitShow(t, shows + 1)).tijd, want, `"tijd" still ${want} at the next syllable`);
     };
     await t.click('#frm_werk-Command1');
-    await tijdBecomes('1000', '900');
+    await tijdBecomes(['1000'], '900');
     await t.click('#frm_werk-Command2');
     await t.click('#frm_werk-Command2');
-    await tijdBecomes('900', '1100');
+    await tijdBecomes(['900', '1000'], '1100');
     await checkNoPageErrors(t);
   },
 
