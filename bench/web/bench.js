@@ -208,7 +208,7 @@ function flashes(frames, events) {
     const shown = frames[i][1];
     if (shown && on === null) on = i;
     if (!shown && on !== null) {
-      runs.push({ from: frames[on][0], to: frames[i][0], callbacks: i - on });
+      runs.push({ from: frames[on][0], to: frames[i][0], looked: frames[on][3], callbacks: i - on });
       on = null;
     }
   }
@@ -218,8 +218,9 @@ function flashes(frames, events) {
   for (let i = 0; i + 1 < syllable.length; ++i) {
     const [show, hide] = [syllable[i], syllable[i + 1]];
     if (!show.value || hide.value || hide.t > last - 2 * period) continue;
-    // A frame's timestamp is when it began, which may be a little before the change it painted.
-    const run = runs.find((r) => r.from > show.t - 2 * period && r.from <= hide.t);
+    // A frame's timestamp is when it began, which may be well before the change it painted on
+    // a slow CPU; the frame was looked at after the change.
+    const run = runs.find((r) => r.looked >= show.t && r.looked < hide.t);
     out.push(run ? { frames: Math.round((run.to - run.from) / period), callbacks: run.callbacks,
       show: show.t, hide: hide.t, from: run.from, to: run.to } : { frames: 0, callbacks: 0, show: show.t, hide: hide.t });
   }

@@ -3,9 +3,10 @@
 // - when the step timer's schedule began: the timer started after Alt+S went down arms a browser
 //   timer of one tick, 10 ms, from outside any timer callback (later ticks are re-armed inside
 //   one), and the moment of that call is its schedule's start, to within the clock's step;
-// - every frame (requestAnimationFrame's timestamp) and whether the syllable and the rest picture
-//   were shown in it, unless the address says "noframes" (the CPU runs, where a frame loop of
-//   its own would be most of the cost);
+// - every frame (requestAnimationFrame's timestamp), whether the syllable and the rest picture
+//   were shown in it and when that was looked at, with the recorder's frame watcher, unless the
+//   address says "noframes" (the CPU runs, where a frame loop of its own would be most of the
+//   cost);
 // - the first frame with the settings window shown (start-up);
 // - when the syllable was written: the drill draws the next one at every step, in the step's
 //   tick, while the page may show or hide it on a later frame.
@@ -15,7 +16,7 @@
   const bench = {
     armedAt: null,       // the Alt+S keydown
     arms: [],            // timers set from then until the first step: { t, ms, nested }
-    frames: [],          // [timestamp, syllable shown, picture shown], one a frame
+    frames: window.__lv.rec.frames,  // [timestamp, syllable shown, picture shown, looked at]
     settingsFrame: null, // first frame with the settings window shown
     writes: [],          // the syllable written (or the hidden copy the page writes it into)
   };
@@ -69,27 +70,8 @@
     }
     return false;
   };
-  const nativeRequest = window.requestAnimationFrame;
-  let last = null;
-  function frame(t) {
-    const entry = [t, shownInWindow(byId('frm_werk-txt_string')) ? 1 : 0,
-      shownInWindow(byId('frm_werk-Picture1')) ? 1 : 0];
-    if (t === last) {
-      bench.frames[bench.frames.length - 1] = entry;  // a later look at the same frame
-    } else {
-      last = t;
-      bench.frames.push(entry);
-      nativeRequest.call(window, frame);
-    }
+  window.__lv.watchFrames((t) => {
     if (bench.settingsFrame === null && shownInWindow(byId('frm_hoofd-txt_start'))) bench.settingsFrame = t;
-  }
-  // A frame's callbacks run in the order they were asked for: whenever the page asks for one,
-  // this one is asked for again after it, so that the last look at each frame sees what the
-  // page's own callbacks changed for it.
-  window.requestAnimationFrame = function (fn) {
-    const id = nativeRequest.call(window, fn);
-    nativeRequest.call(window, frame);
-    return id;
-  };
-  nativeRequest.call(window, frame);
+    return [shownInWindow(byId('frm_werk-txt_string')) ? 1 : 0, shownInWindow(byId('frm_werk-Picture1')) ? 1 : 0];
+  });
 })();

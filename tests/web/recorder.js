@@ -105,15 +105,15 @@
     return r.width > 0 && r.height > 0;
   };
 
-  // Once asked for, every frame's time, whether the syllable was painted in it and when that was
-  // looked at, last in each frame: whenever the page asks for a frame, this look is asked for
-  // after it.
+  // Once asked for, every frame's time, what `describe` makes of it (by default whether the
+  // syllable was painted in it) and when that was looked at, last in each frame: whenever the
+  // page asks for a frame, this look is asked for after it.
   rec.frames = [];
   const nativeRequest = window.requestAnimationFrame;
-  let watching = false;
+  let describe = null;
   let lastFrame = null;
   const look = (t) => {
-    const entry = [t, state().syllable, clock()];
+    const entry = [t, ...describe(t), clock()];
     if (t === lastFrame) {
       rec.frames[rec.frames.length - 1] = entry;
     } else {
@@ -122,9 +122,9 @@
       nativeRequest.call(window, look);
     }
   };
-  const watchFrames = () => {
-    if (watching) return;
-    watching = true;
+  const watchFrames = (how = () => [state().syllable]) => {
+    if (describe) return;
+    describe = how;
     window.requestAnimationFrame = function (fn) {
       const id = nativeRequest.call(window, fn);
       nativeRequest.call(window, look);
