@@ -2,8 +2,9 @@
 // The page's presenter against a model of a browser: frames on a beat (30 to 120 Hz, or WebKit's
 // 16.2 ms), the program's 10 ms ticks a little late, and, in the loaded runs, spans without frames
 // while the timers still ring and spans where the whole thread is held. Each run checks, frame by
-// frame, what a child would see: every syllable painted long enough, and at the
-// nominal count of frames while nothing held the browser up.
+// frame, what a child would see: every syllable and rest at its nominal count of frames while
+// nothing holds the browser up, and under load every syllable painted long enough, a blank after
+// it, the rest picture never beside it, and no delay piling up.
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
