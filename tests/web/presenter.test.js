@@ -113,10 +113,10 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
 // without it, in frame periods (0 if none painted it), and whether that frame was blank.
 function flashes({ looks, calls }, period, which = 'syllable') {
   const out = [];
-  const seen = which === 'syllable' ? (look) => look[1] : (look) => look[2];
+  const seen = (look) => (which === 'syllable' ? look[1] : look[2]);
   for (const [moment, what, shown, ranAt, element] of calls) {
     if (what !== which || !shown) continue;
-    const on = which === 'syllable' ? (look) => look[1] === element : (look) => look[2];
+    const on = (look) => (which === 'syllable' ? look[1] === element : look[2]);
     const from = looks.findIndex((look) => look[0] >= ranAt && on(look));
     const to = looks.findIndex((look, i) => i > from && !on(look));
     const painted = from >= 0 && to > from;
