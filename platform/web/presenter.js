@@ -19,10 +19,12 @@
 // (WebKitGTK does): a change two frames past its own is then made at the next tick, as a plain
 // page would, and a show goes on screen late. Its hide, on its own frame, would cut the syllable
 // short, to a frame or two. So a hide goes on the frame that keeps the element on screen as long
-// as their moments are apart, to within half a frame, counted from the first frame that painted
-// the show, once its tick has run; the blank after it is shortened instead, and the next show is
-// on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
-// show and its hide.
+// as their moments are apart, to within half a frame, once its tick has run; the blank after it
+// is shortened instead, and the next show is on its own frame again. That span is counted from
+// the painting of the first frame with the show to that of the frame with the hide, not from the
+// frames' times: a frame whose callbacks a held thread runs late is painted late, whatever its
+// time says. The same keeps a flash whole when the lead moves by a frame between its show and its
+// hide.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -45,8 +47,8 @@ mergeInto(LibraryManager.library, {
     // frame's own time for a change made in it, else a little after the change. The next change
     // waits until such a frame has been painted, so that none goes unpainted.
     made: {},
-    // By element number, its last show: {time: the first frame painted with it, null until
-    // then, moment: its tick's}.
+    // By element number, its last show: {time: when the first frame with it was painted, null
+    // until then, moment: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -69,7 +71,7 @@ mergeInto(LibraryManager.library, {
       self.made[number] = time === null ? performance.now() + 1 : time;
       if (change.arriving) {
         change.arriving.hidden = false;
-        self.shown[number] = {time: time, moment: change.moment};
+        self.shown[number] = {time: time === null ? null : performance.now(), moment: change.moment};
       } else {
         delete self.shown[number];
       }
@@ -125,16 +127,19 @@ mergeInto(LibraryManager.library, {
       }
       self.chained = false;
       var painted = self.lastFrame;  // the frame before this one
+      // This frame is painted once its callbacks are done, which under load is well after its
+      // time: a show's time on screen is counted from paint to paint.
+      var paint = performance.now();
       self.lastFrame = time;
       for (var shownNumber in self.shown) {
         var show = self.shown[shownNumber];
-        if (show.time === null && time >= self.made[shownNumber]) show.time = time;
+        if (show.time === null && time >= self.made[shownNumber]) show.time = paint;
       }
       self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
         var shown = change.leaving && self.shown[number];
-        if (!self.mayGo(number, change, time, painted)) return;
+        if (!self.mayGo(number, change, paint, painted)) return;
         if (!shown && lead < self.lead - self.framePeriod / 2) return;
         self.present(number, time);
         if (shown || lead >= self.lead + self.framePeriod / 2) return;  // not on the lead's frame

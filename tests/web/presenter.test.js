@@ -52,8 +52,9 @@ function drill(series, syllables = 10, rest = 500) {
 
 // One run of `changes` at a frame period of `period` ms. `lateTick(moment)` says how late a tick
 // runs, `frameless(t)` whether the browser runs no frame at t (its timers still ring), `held(t)`
-// the end of a span that holds the whole thread, if t is in one.
-function run({ period, changes, lateTick, frameless = () => false, held = () => null, phase = 0 }) {
+// the end of a span that holds the whole thread, if t is in one; a frame's callbacks run
+// `lateFrame()` ms after its time.
+function run({ period, changes, lateTick, frameless = () => false, held = () => null, phase = 0, lateFrame = () => 0 }) {
   const page = { elements: [] };
   let clock = 0;
   let asked = [];
@@ -74,7 +75,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   let tickAt = 0;
   const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
   let frame = phase;
-  const looks = [];  // [frame time, the syllable's element on screen or null, the picture on screen]
+  const looks = [];  // [time painted, the syllable's element on screen or null, the picture on screen]
   const calls = [];  // [moment, what, shown, time the tick ran, the element shown]
   const onScreen = (id) => page.elements.find((e) => e.id === id && !e.hidden && !e.removed) ?? null;
   const last = ticks[ticks.length - 1] + 10_000;
@@ -91,19 +92,17 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
       }
       presenter.tick(null);
     } else {
-      clock = frame;
+      // A frame that falls in a held span runs when it ends, under its own time, and paints then;
+      // the frames after it are on the beat again.
       const end = held(frame);
-      if (end !== null) {
-        frame = Math.ceil((end - phase) / period) * period + phase;
-        continue;
-      }
+      clock = end ?? frame + lateFrame();
       if (!frameless(frame)) {
         const callbacks = asked;
         asked = [];
         for (const fn of callbacks) fn(frame);
-        looks.push([frame, onScreen('syllable'), !!onScreen('picture')]);
+        looks.push([clock, onScreen('syllable'), !!onScreen('picture')]);
       }
-      frame += period;
+      frame = end === null ? frame + period : Math.floor((end - phase) / period + 1) * period + phase;
     }
   }
   return { looks, calls };
@@ -145,7 +144,7 @@ describe('the presenter puts each syllable and rest on its frames', () => {
       for (let seed = 1; seed <= 40; ++seed) {
         const rnd = random(seed);
         const late = () => (rnd() < 0.9 ? 1 + 2 * rnd() : 3 + 5 * rnd());  // a tick a little late
-        const result = run({ period, changes: drill(2), lateTick: late, phase: rnd() * period });
+        const result = run({ period, changes: drill(2), lateTick: late, phase: rnd() * period, lateFrame: () => 3 * rnd() });
         const counts = flashes(result, period).map((f) => f.frames);
         assert.ok(counts.every((c) => nominal(period).includes(c)),
           `seed ${seed}: flashes of ${counts.join(' ')} frames, nominal ${nominal(period).join(' or ')}`);
