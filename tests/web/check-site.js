@@ -14,7 +14,7 @@ if (!folder) {
   process.exit(2);
 }
 process.env.LV_SITE = path.resolve(folder);
-const { openBrowser, cases, lacking } = require('./scenario');
+const { openBrowser, runCase, cases, lacking } = require('./scenario');
 
 const engines = [
   ['Chromium', './adapters/chromium'],
@@ -39,7 +39,7 @@ const engines = [
     for (const [name, run] of Object.entries(cases)) {
       if (!run.ofTheApp || lacking(run, browser.adapter).length) continue;
       try {
-        await run(browser.adapter);
+        await runCase(run, browser, (why) => console.log(`     ${engine}: ${name}: ${why}`));
         say(true, `${engine}: ${name}`);
       } catch (e) {
         say(false, `${engine}: ${name}: ${e.message.replace(/\s+/g, ' ')}`);

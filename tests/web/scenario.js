@@ -819,15 +819,41 @@ async function openBrowser(makeAdapter) {
       server ??= await startServer(SITE, { ...options, port: Number(new URL(url).port) });
     },
   };
-  let adapter;
+  const browser = {
+    adapter: null,
+    close: async () => { await browser.adapter?.close(); await site.stop(); },
+    // A fresh browser on the same site.
+    async reopen() {
+      await browser.adapter.close();
+      browser.adapter = null;
+      browser.adapter = watchTab(await makeAdapter(url));
+      browser.adapter.site = site;
+    },
+  };
   try {
-    adapter = watchTab(await makeAdapter(url));
+    browser.adapter = watchTab(await makeAdapter(url));
   } catch (e) {
     await site.stop();
     throw e;
   }
-  adapter.site = site;
-  return { adapter, close: async () => { await adapter.close(); await site.stop(); } };
+  browser.adapter.site = site;
+  return browser;
+}
+
+// Runs a case in `browser`. If the browser's own page process crashed meanwhile (WebKitGTK's did
+// now and then as it started, in GLib, before the page had run a line), that is no failure of the
+// page's: the case runs once more in a fresh browser, and `say` is told why.
+async function runCase(run, browser, say) {
+  const crashes = () => browser.adapter.crashes?.() ?? 0;
+  const before = crashes();
+  try {
+    return await run(browser.adapter);
+  } catch (e) {
+    if (crashes() === before) throw e;
+    say(`the browser's page process crashed (${e.message.replace(/\s+/g, ' ')}); once more in a fresh browser`);
+    await browser.reopen();
+    return run(browser.adapter);
+  }
 }
 
 // Registers every case for one browser: the server and the browser are started once for them
@@ -836,22 +862,20 @@ async function openBrowser(makeAdapter) {
 function suite(name, makeAdapter) {
   describe(name, { concurrency: false }, () => {
     let browser;
-    let adapter;
     before(async () => {
       browser = await openBrowser(makeAdapter);
-      adapter = browser.adapter;
     });
     after(async () => {
       await browser?.close();
     });
     for (const [title, run] of Object.entries(cases)) {
       it(title, { timeout: 180_000 }, (context) => {
-        const missing = lacking(run, adapter);
+        const missing = lacking(run, browser.adapter);
         if (missing.length) return context.skip(`the driver has no ${missing.join(', ')}`);
-        return run(adapter);
+        return runCase(run, browser, (why) => context.diagnostic(why));
       });
     }
   });
 }
 
-module.exports = { suite, openBrowser, cases, lacking, checkRhythm, seriesOf };
+module.exports = { suite, openBrowser, runCase, cases, lacking, checkRhythm, seriesOf };

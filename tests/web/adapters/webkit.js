@@ -28,7 +28,13 @@ async function makeWebKit(url, { extraScript = '' } = {}) {
   if (!process.env.DISPLAY) throw new Error('WebKitGTK needs an X display: run this under xvfb-run -a');
   const port = await freePort();
   const driverProcess = spawn(process.env.LV_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver', [`--port=${port}`], {
-    stdio: ['ignore', 'inherit', 'inherit'],
+    stdio: ['ignore', 'inherit', 'pipe'],
+  });
+  // The browser says on the driver's stderr when its page process crashed.
+  let crashes = 0;
+  driverProcess.stderr.on('data', (chunk) => {
+    process.stderr.write(chunk);
+    crashes += (String(chunk).match(/WebProcess CRASHED/g) || []).length;
   });
   const exited = new Promise((resolve) => driverProcess.once('exit', resolve));
   let driver;
@@ -99,6 +105,7 @@ async function makeWebKit(url, { extraScript = '' } = {}) {
       if (extraScript) await driver.executeScript(extraScript);
     },
     isClosed,
+    crashes: () => crashes,
     evaluate: (fn, arg) => driver.executeScript(`return (${fn}).apply(null, arguments)`, arg),
     press,
     type: (text) => driver.actions().sendKeys(text).perform(),
