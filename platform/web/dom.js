@@ -271,11 +271,15 @@ mergeInto(LibraryManager.library, {
   lv_label_for__deps: ['$LV'],
   lv_label_for: function(label, field) { LV.elements[label].htmlFor = LV.elements[field].id; },
 
-  lv_set_text__deps: ['$LV'],
+  lv_set_text__deps: ['$LV', '$LV_presenter'],
   lv_set_text: function(number, text) {
     var element = LV.elements[number];
-    if (element.tagName === 'INPUT') element.value = UTF8ToString(text);
-    else element.textContent = UTF8ToString(text);
+    var value = UTF8ToString(text);
+    if (element.tagName === 'INPUT') {
+      element.value = value;
+      return;
+    }
+    LV_presenter.write(number, function() { element.textContent = value; });
   },
 
   lv_text_size__deps: ['$LV'],

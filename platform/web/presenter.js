@@ -28,19 +28,18 @@
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
-// hides a syllable unpainted. A hidden element stays on screen until its frame while the program
-// goes on at once with a hidden copy in its place, since it writes the next syllable right after
-// the hide. The rest picture comes and goes on its frames too, so that the last syllable is
-// kept whole before it and the rest lasts as long as its ticks are apart. Every other change (a
-// click, a key, a window opened) is made at once, after whatever was waiting for its frame, so that
-// the order of changes on screen is the program's.
+// hides a syllable unpainted. What the program writes into an element whose changes wait is
+// written with the last of them, since it writes the next syllable right after the hide: the
+// syllable on screen stays as it is until its frame. The rest picture comes and goes on its
+// frames too, so that the last syllable is kept whole before it and the rest lasts as long as its
+// ticks are apart. Every other change (a click, a key, a window opened) is made at once, after
+// whatever was waiting for its frame, so that the order of changes on screen is the program's.
 mergeInto(LibraryManager.library, {
   $LV_presenter__deps: ['$LV'],
   $LV_presenter: {
-    // By element number, in the order made: {moment, order: a count over all elements, leaving:
-    // the element taken off screen, arriving: the element put on screen, copy: the hidden copy
-    // that takes the leaving one's place}; a show has only an arriving element, a hide a leaving
-    // one and its copy.
+    // By element number, in the order made: {moment, order: a count over all elements, visible:
+    // whether it shows or hides the element, writes: what the program wrote into the element
+    // after it, as functions that write it}.
     waiting: {},
     changeCount: 0,
     // By element number, the earliest a frame that paints its last change may have begun: the
@@ -69,15 +68,12 @@ mergeInto(LibraryManager.library, {
       var queue = self.waiting[number];
       var change = queue.shift();
       self.made[number] = time === null ? performance.now() + 1 : time;
-      if (change.arriving) {
-        change.arriving.hidden = false;
+      LV.elements[number].hidden = !change.visible;
+      change.writes.forEach(function(write) { write(); });
+      if (change.visible) {
         self.shown[number] = {time: time === null ? null : performance.now(), moment: change.moment};
       } else {
         delete self.shown[number];
-      }
-      if (change.leaving) {
-        change.copy.id = change.leaving.id;
-        change.leaving.remove();
       }
       if (!queue.length) delete self.waiting[number];
     },
@@ -106,7 +102,7 @@ mergeInto(LibraryManager.library, {
         if (self.waiting[other][0].order < change.order) return false;
       }
       if (number in self.made && painted < self.made[number]) return false;
-      var shown = change.leaving && self.shown[number];
+      var shown = !change.visible && self.shown[number];
       return !shown || time - shown.time >= change.moment - shown.moment - self.framePeriod / 2;
     },
 
@@ -138,7 +134,7 @@ mergeInto(LibraryManager.library, {
       self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
-        var shown = change.leaving && self.shown[number];
+        var shown = !change.visible && self.shown[number];
         if (!self.mayGo(number, change, paint, painted)) return;
         if (!shown && lead < self.lead - self.framePeriod / 2) return;
         self.present(number, time);
@@ -183,24 +179,21 @@ mergeInto(LibraryManager.library, {
       }
       var queue = self.waiting[number] || [];
       var last = queue[queue.length - 1];
-      var shown = last ? !!last.arriving : !element.hidden;  // as the program left it
+      var shown = last ? last.visible : !element.hidden;  // as the program left it
       if (shown === visible) return;
-      var change =
-          {moment: LV.moment, order: ++self.changeCount, leaving: null, arriving: null, copy: null};
-      if (visible) {
-        change.arriving = element;
-      } else {
-        var copy = element.cloneNode(true);
-        copy.removeAttribute('id');
-        copy.hidden = true;
-        element.after(copy);
-        LV.elements[number] = copy;
-        change.leaving = element;
-        change.copy = copy;
-      }
-      queue.push(change);
+      queue.push({moment: LV.moment, order: ++self.changeCount, visible: visible, writes: []});
       self.waiting[number] = queue;
       self.askFrame();
+    },
+
+    // Writes into element `number` (`write` does), with its last waiting change if it has any.
+    write: function(number, write) {
+      var queue = LV_presenter.waiting[number];
+      if (queue) {
+        queue[queue.length - 1].writes.push(write);
+      } else {
+        write();
+      }
     },
   },
 });

@@ -24,16 +24,11 @@ function random(seed) {
   };
 }
 
-// Just enough of an element for the presenter: shown, hidden, cloned and taken out.
+// Just enough of an element for the presenter: shown or hidden, with a text.
 class Element {
-  constructor(page, tagName, id, hidden) {
-    Object.assign(this, { page, tagName, id, hidden, removed: false });
-    page.elements.push(this);
+  constructor(tagName) {
+    Object.assign(this, { tagName, hidden: true, textContent: '' });
   }
-  cloneNode() { return new Element(this.page, this.tagName, this.id, this.hidden); }
-  removeAttribute() { this.id = ''; }
-  after() {}
-  remove() { this.removed = true; }
 }
 
 // The drill's changes: series of `syllables` shows and hides, HALF ms apart from moment HALF
@@ -55,14 +50,12 @@ function drill(series, syllables = 10, rest = 500) {
 // the end of a span that holds the whole thread, if t is in one; a frame's callbacks run
 // `lateFrame()` ms after its time.
 function run({ period, changes, lateTick, frameless = () => false, held = () => null, phase = 0, lateFrame = () => 0 }) {
-  const page = { elements: [] };
   let clock = 0;
   let asked = [];
   const numbers = { syllable: 1, picture: 2 };
-  const LV = {
-    moment: null,
-    elements: { 1: new Element(page, 'LABEL', 'syllable', true), 2: new Element(page, 'IMG', 'picture', true) },
-  };
+  const syllable = new Element('LABEL');
+  const picture = new Element('IMG');
+  const LV = { moment: null, elements: { 1: syllable, 2: picture } };
   const presenter = new Function('LV', 'performance', 'requestAnimationFrame',
     `var LV_presenter; var LibraryManager = {library: {}};
      function mergeInto(_, library) { LV_presenter = library.$LV_presenter; }
@@ -75,9 +68,8 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   let tickAt = 0;
   const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
   let frame = phase;
-  const looks = [];  // [time painted, the syllable's element on screen or null, the picture on screen]
-  const calls = [];  // [moment, what, shown, time the tick ran, the element shown]
-  const onScreen = (id) => page.elements.find((e) => e.id === id && !e.hidden && !e.removed) ?? null;
+  const looks = [];  // [time painted, the syllable on screen or null, the picture on screen]
+  const calls = [];  // [moment, what, shown, time the tick ran, the syllable shown]
   const last = ticks[ticks.length - 1] + 10_000;
   while ((tickAt < ticks.length || asked.length) && frame < last) {
     const tickDue = tickAt < ticks.length ? nextTick() : Infinity;
@@ -87,8 +79,11 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
       presenter.tick(moment);
       for (const [at, what, shown] of changes) {
         if (at !== moment) continue;
-        calls.push([moment, what, shown, clock, LV.elements[numbers[what]]]);
+        // As the drill does: a syllable written at each step, right after the show or the hide.
+        const text = `${what} of ${moment}`;
+        calls.push([moment, what, shown, clock, text]);
         presenter.change(numbers[what], shown);
+        presenter.write(numbers[what], () => { LV.elements[numbers[what]].textContent = text; });
       }
       presenter.tick(null);
     } else {
@@ -100,7 +95,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
         const callbacks = asked;
         asked = [];
         for (const fn of callbacks) fn(frame);
-        looks.push([clock, onScreen('syllable'), !!onScreen('picture')]);
+        looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
       }
       frame = end === null ? frame + period : Math.floor((end - phase) / period + 1) * period + phase;
     }
@@ -113,9 +108,9 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
 function flashes({ looks, calls }, period, which = 'syllable') {
   const out = [];
   const seen = (look) => (which === 'syllable' ? look[1] : look[2]);
-  for (const [moment, what, shown, ranAt, element] of calls) {
+  for (const [moment, what, shown, ranAt, text] of calls) {
     if (what !== which || !shown) continue;
-    const on = (look) => (which === 'syllable' ? look[1] === element : look[2]);
+    const on = (look) => (which === 'syllable' ? look[1] === text : look[2]);
     const from = looks.findIndex((look) => look[0] >= ranAt && on(look));
     const to = looks.findIndex((look, i) => i > from && !on(look));
     const painted = from >= 0 && to > from;
