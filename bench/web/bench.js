@@ -20,6 +20,7 @@ const { startServer } = require('../../tests/web/server');
 const { seriesOf } = require('../../tests/web/scenario');
 const { waitFor, firstStep, startDrill, startBare, bareExtras } = require('./pages');
 const { plotFrames } = require('./plot');
+const { processes, cpuSince } = require('./processes');
 
 const [SITE, RESULTS, PLOT] = process.argv.slice(2);
 if (require.main === module && (!SITE || !RESULTS || !PLOT)) {
@@ -58,63 +59,6 @@ const BARE_SERIES = QUICK ? { 2000: 1, 200: 2 } : { 2000: 1, 200: 5 };
 const COST_SPAN_MS = QUICK ? 8000 : 20000;
 const COST_ROUNDS = QUICK ? 1 : 3;
 const STARTS = QUICK ? 3 : 7;
-
-// ---- the browser's processes ----
-
-const CLK_TCK = 100;
-
-function processes() {
-  const parent = new Map();
-  for (const name of fs.readdirSync('/proc')) {
-    if (!/^\d+$/.test(name)) continue;
-    try {
-      const stat = fs.readFileSync(`/proc/${name}/stat`, 'utf8');
-      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-      parent.set(Number(name), { ppid: Number(fields[1]), cpu: Number(fields[11]) + Number(fields[12]) });
-    } catch {
-      // gone meanwhile
-    }
-  }
-  const mine = new Set([process.pid]);
-  let grew = true;
-  while (grew) {
-    grew = false;
-    for (const [pid, p] of parent) {
-      if (!mine.has(pid) && mine.has(p.ppid)) {
-        mine.add(pid);
-        grew = true;
-      }
-    }
-  }
-  mine.delete(process.pid);
-  return [...mine].map((pid) => {
-    let cmd = '';
-    try {
-      cmd = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').split('\0').join(' ');
-    } catch {
-      // gone meanwhile
-    }
-    return { pid, cpu: parent.get(pid).cpu, kind: kindOf(cmd) };
-  });
-}
-
-// The renderer (Chromium) or content process (Firefox) holds the page; the rest are the browser,
-// its GPU or compositor process, and helpers.
-function kindOf(cmd) {
-  if (/--type=renderer/.test(cmd) || (/-contentproc/.test(cmd) && /\btab\s*$/.test(cmd))) return 'page';
-  return 'other';
-}
-
-function cpuSince(before) {
-  const was = new Map(before.map((p) => [p.pid, p.cpu]));
-  const sum = { page: 0, all: 0 };
-  for (const p of processes()) {
-    const used = p.cpu - (was.get(p.pid) ?? 0);
-    sum.all += used;
-    if (p.kind === 'page') sum.page += used;
-  }
-  return { page: sum.page / CLK_TCK, all: sum.all / CLK_TCK };
-}
 
 // ---- load ----
 

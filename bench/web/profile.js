@@ -3,7 +3,8 @@
 // profiler (the DevTools protocol's Profiler) over a span of pacing from the first step, the
 // page untouched meanwhile. Prints, per page, the time the page's thread was busy and its
 // heaviest functions by time spent in themselves, with the browser's own work (garbage
-// collection, the program's compiled code, timers) under the names the profiler gives them.
+// collection, the program's compiled code, timers) under the names the profiler gives them, and
+// the CPU each thread of the page's process used meanwhile.
 //
 //   node bench/web/profile.js SITE [INTERVAL_MS] [SECONDS]
 'use strict';
@@ -12,6 +13,7 @@ const { setTimeout: sleep } = require('node:timers/promises');
 const { startServer } = require('../../tests/web/server');
 const makeChromium = require('../../tests/web/adapters/chromium');
 const { startDrill, startBare, waitFor, firstStep, bareExtras } = require('./pages');
+const { pageThreads, threadsSince } = require('./processes');
 
 const [SITE, INTERVAL = '200', SECONDS = '15'] = process.argv.slice(2);
 const TOP = 12;
@@ -37,11 +39,13 @@ async function profilePage(t, base, page, interval, seconds) {
   await waitFor(t, firstStep, null, 'the first step');
   await t.cdp('Profiler.enable');
   await t.cdp('Profiler.setSamplingInterval', { interval: 100 });
+  const threadsBefore = pageThreads();
   await t.cdp('Profiler.start');
   await sleep(seconds * 1000);
   const { profile } = await t.cdp('Profiler.stop');
+  const threads = threadsSince(threadsBefore);
   await t.cdp('Profiler.disable');
-  return selfTimes(profile);
+  return { ...selfTimes(profile), threads };
 }
 
 async function main() {
@@ -58,6 +62,9 @@ async function main() {
         `the browser's own work on the thread ("(program)") ${ms(p.program)}`);
       const top = [...p.spent].filter(([n]) => n !== '(idle)').sort((a, b) => b[1] - a[1]).slice(0, TOP);
       for (const [name, time] of top) console.log(`  ${ms(time).padStart(10)}  ${name}`);
+      // The profiler sees only the page's thread; the frames it asks for are drawn on others.
+      const threads = [...p.threads].filter(([, s]) => s > 0).sort((a, b) => b[1] - a[1]);
+      console.log(`  CPU of the page's process by thread: ${threads.map(([n, s]) => `${n} ${ms(1000 * s)}`).join(', ')}`);
     }
   } finally {
     await t.close();
