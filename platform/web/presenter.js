@@ -21,10 +21,9 @@
 // short, to a frame or two. So a hide goes on the frame that keeps the element on screen as long
 // as their moments are apart, to within half a frame, once its tick has run; the blank after it
 // is shortened instead, and the next show is on its own frame again. That span is counted from
-// the painting of the first frame with the show to that of the frame with the hide, not from the
-// frames' times: a frame whose callbacks a held thread runs late is painted late, whatever its
-// time says. The same keeps a flash whole when the lead moves by a frame between its show and its
-// hide.
+// when the first frame with the show went on screen to when the frame with the hide does: a frame
+// whose callbacks a held thread ran a beat or more after its time stamp is shown on a later beat.
+// The same keeps a flash whole when the lead moves by a frame between its show and its hide.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -71,11 +70,20 @@ mergeInto(LibraryManager.library, {
       LV.elements[number].hidden = !change.visible;
       change.writes.forEach(function(write) { write(); });
       if (change.visible) {
-        self.shown[number] = {time: time === null ? null : performance.now(), moment: change.moment};
+        var from = time === null ? null : self.paintedAt(time);
+        self.shown[number] = {time: from, moment: change.moment};
       } else {
         delete self.shown[number];
       }
       if (!queue.length) delete self.waiting[number];
+    },
+
+    // When the frame of `time`, its callbacks running now, goes on screen, reckoned as the frames'
+    // time stamps are: a frame whose callbacks run within a beat of its stamp is shown on its
+    // beat, one that a held thread ran later, as many beats later as it overran.
+    paintedAt: function(time) {
+      var period = LV_presenter.framePeriod;
+      return time + period * Math.max(0, Math.ceil((performance.now() - time) / period) - 1);
     },
 
     presentAll: function() {
@@ -115,17 +123,19 @@ mergeInto(LibraryManager.library, {
     frame: function(time) {
       var self = LV_presenter;
       self.frameAsked = false;
-      if (self.chained && time - self.lastFrame > 4) {
-        self.gaps.push(time - self.lastFrame);
+      // A gap of more than 50 ms is frames the browser did not run (under load), not a screen.
+      var gap = time - self.lastFrame;
+      if (self.chained && gap > 4 && gap < 50) {
+        self.gaps.push(gap);
         if (self.gaps.length > 7) self.gaps.shift();
         var sorted = self.gaps.slice().sort(function(a, b) { return a - b; });
         self.framePeriod = sorted[sorted.length >> 1];
       }
       self.chained = false;
       var painted = self.lastFrame;  // the frame before this one
-      // This frame is painted once its callbacks are done, which under load is well after its
-      // time: a show's time on screen is counted from paint to paint.
-      var paint = performance.now();
+      // A frame whose callbacks the thread ran late goes on screen late: a show's time on
+      // screen is counted from when its frame was shown to when the hide's is.
+      var paint = self.paintedAt(time);
       self.lastFrame = time;
       for (var shownNumber in self.shown) {
         var show = self.shown[shownNumber];
@@ -160,10 +170,15 @@ mergeInto(LibraryManager.library, {
       LV.moment = moment;
       if (moment === null) return;
       var now = performance.now();
+      // A change made now goes on screen with the next frame: the one due a beat after the last,
+      // reckoned as paintedAt does, so later by as many beats as the thread held it up.
+      var period = self.framePeriod;
+      var beats = Math.ceil((now - self.lastFrame) / period) - 1;
+      var next = self.lastFrame + period * Math.max(1, beats);
       self.inOrder().forEach(function(number) {
         var first = self.waiting[number][0];
-        var overdue = now - first.moment >= self.lead + 2 * self.framePeriod;
-        if (overdue && self.mayGo(number, first, now, self.lastFrame)) self.present(number, null);
+        var overdue = now - first.moment >= self.lead + 2 * period;
+        if (overdue && self.mayGo(number, first, next, self.lastFrame)) self.present(number, null);
       });
     },
 

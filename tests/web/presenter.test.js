@@ -68,7 +68,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   let tickAt = 0;
   const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
   let frame = phase;
-  const looks = [];  // [time painted, the syllable on screen or null, the picture on screen]
+  const looks = [];  // [time shown, the syllable on screen or null, the picture on screen]
   const calls = [];  // [moment, what, shown, time the tick ran, the syllable shown]
   const last = ticks[ticks.length - 1] + 10_000;
   while ((tickAt < ticks.length || asked.length) && frame < last) {
@@ -87,15 +87,17 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
       }
       presenter.tick(null);
     } else {
-      // A frame that falls in a held span runs when it ends, under its own time, and paints then;
-      // the frames after it are on the beat again.
+      // A frame goes on screen on the beat after its time, or, if it falls in a held span and
+      // runs when that ends, under its own time, on the first beat after that; the frames after
+      // it are on the beat again.
       const end = held(frame);
       clock = end ?? frame + lateFrame();
       if (!frameless(frame)) {
         const callbacks = asked;
         asked = [];
         for (const fn of callbacks) fn(frame);
-        looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
+        const shownAt = frame + period * Math.max(1, Math.ceil((clock - frame) / period));
+        looks.push([shownAt, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
       }
       frame = end === null ? frame + period : Math.floor((end - phase) / period + 1) * period + phase;
     }
