@@ -19,11 +19,10 @@
 // (WebKitGTK does): a change two frames past its own is then made at the next tick, as a plain
 // page would, and a show goes on screen late. Its hide, on its own frame, would cut the syllable
 // short, to a frame or two. So a hide goes on the frame that keeps the element on screen as long
-// as their moments are apart, to within half a frame, once its tick has run; the blank after it
-// is shortened instead, and the next show is on its own frame again. That span is counted from
-// when the first frame with the show went on screen to when the frame with the hide does: a frame
-// whose callbacks a held thread ran a beat or more after its time stamp is shown on a later beat.
-// The same keeps a flash whole when the lead moves by a frame between its show and its hide.
+// as their moments are apart, to within half a frame, counted from the first frame that painted
+// the show, once its tick has run; the blank after it is shortened instead, and the next show is
+// on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
+// show and its hide.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -45,8 +44,8 @@ mergeInto(LibraryManager.library, {
     // frame's own time for a change made in it, else a little after the change. The next change
     // waits until such a frame has been painted, so that none goes unpainted.
     made: {},
-    // By element number, its last show: {time: when the first frame with it was painted, null
-    // until then, moment: its tick's}.
+    // By element number, its last show: {time: the first frame painted with it, null until
+    // then, moment: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -70,20 +69,11 @@ mergeInto(LibraryManager.library, {
       LV.elements[number].hidden = !change.visible;
       change.writes.forEach(function(write) { write(); });
       if (change.visible) {
-        var from = time === null ? null : self.paintedAt(time);
-        self.shown[number] = {time: from, moment: change.moment};
+        self.shown[number] = {time: time, moment: change.moment};
       } else {
         delete self.shown[number];
       }
       if (!queue.length) delete self.waiting[number];
-    },
-
-    // When the frame of `time`, its callbacks running now, goes on screen, reckoned as the frames'
-    // time stamps are: a frame whose callbacks run within a beat of its stamp is shown on its
-    // beat, one that a held thread ran later, as many beats later as it overran.
-    paintedAt: function(time) {
-      var period = LV_presenter.framePeriod;
-      return time + period * Math.max(0, Math.ceil((performance.now() - time) / period) - 1);
     },
 
     presentAll: function() {
@@ -133,19 +123,16 @@ mergeInto(LibraryManager.library, {
       }
       self.chained = false;
       var painted = self.lastFrame;  // the frame before this one
-      // A frame whose callbacks the thread ran late goes on screen late: a show's time on
-      // screen is counted from when its frame was shown to when the hide's is.
-      var paint = self.paintedAt(time);
       self.lastFrame = time;
       for (var shownNumber in self.shown) {
         var show = self.shown[shownNumber];
-        if (show.time === null && time >= self.made[shownNumber]) show.time = paint;
+        if (show.time === null && time >= self.made[shownNumber]) show.time = time;
       }
       self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
         var shown = !change.visible && self.shown[number];
-        if (!self.mayGo(number, change, paint, painted)) return;
+        if (!self.mayGo(number, change, time, painted)) return;
         if (!shown && lead < self.lead - self.framePeriod / 2) return;
         self.present(number, time);
         if (shown || lead >= self.lead + self.framePeriod / 2) return;  // not on the lead's frame
@@ -170,15 +157,10 @@ mergeInto(LibraryManager.library, {
       LV.moment = moment;
       if (moment === null) return;
       var now = performance.now();
-      // A change made now goes on screen with the next frame: the one due a beat after the last,
-      // reckoned as paintedAt does, so later by as many beats as the thread held it up.
-      var period = self.framePeriod;
-      var beats = Math.ceil((now - self.lastFrame) / period) - 1;
-      var next = self.lastFrame + period * Math.max(1, beats);
       self.inOrder().forEach(function(number) {
         var first = self.waiting[number][0];
-        var overdue = now - first.moment >= self.lead + 2 * period;
-        if (overdue && self.mayGo(number, first, next, self.lastFrame)) self.present(number, null);
+        var overdue = now - first.moment >= self.lead + 2 * self.framePeriod;
+        if (overdue && self.mayGo(number, first, now, self.lastFrame)) self.present(number, null);
       });
     },
 

@@ -23,9 +23,9 @@ const SYLLABLE = new RegExp(`^(${CONSONANTS.join('|')})(${VOWELS.join('|')})$`);
 const SHORT_REST = 3500;
 const LONG_REST = 5500;
 // The picture comes and goes on frames and stays as long as its ticks are apart, to within half a
-// frame (60 Hz here), counted from when the frames were painted; the page notes a change a little
-// after that frame's work, later under load.
-const REST_SLACK = 1000 / 60 / 2 + 5;
+// frame (60 Hz here) by the frames' time stamps; the page notes each change when its frame's
+// callbacks run, which under load may be up to a frame after the stamp.
+const REST_SLACK = 1.5 * (1000 / 60);
 
 const settingsControls = ['Label1', 'txt_start', 'Label3', 'Label2', 'txt_speed', 'Label4', 'cmd_start', 'cmd_exit']
   .map((n) => `frm_hoofd-${n}`);
