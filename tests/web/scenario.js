@@ -819,6 +819,7 @@ async function openBrowser(makeAdapter) {
       server ??= await startServer(SITE, { ...options, port: Number(new URL(url).port) });
     },
   };
+  const open = async () => Object.assign(watchTab(await makeAdapter(url)), { site });
   const browser = {
     adapter: null,
     close: async () => { await browser.adapter?.close(); await site.stop(); },
@@ -826,17 +827,15 @@ async function openBrowser(makeAdapter) {
     async reopen() {
       await browser.adapter.close();
       browser.adapter = null;
-      browser.adapter = watchTab(await makeAdapter(url));
-      browser.adapter.site = site;
+      browser.adapter = await open();
     },
   };
   try {
-    browser.adapter = watchTab(await makeAdapter(url));
+    browser.adapter = await open();
   } catch (e) {
     await site.stop();
     throw e;
   }
-  browser.adapter.site = site;
   return browser;
 }
 
