@@ -94,9 +94,11 @@ function originOf(bench) {
 }
 
 // The first series against the schedule, as for the desktop builds: its 21 steps, each timed by
-// the syllable's writing in its tick (a page may show or hide the syllable on a later frame).
-// A step that drew the same syllable again wrote nothing: it is left out, and the half periods
-// either side of it are taken as one.
+// the syllable's writing, which the page makes on the frame the step's show or hide goes on, a
+// lead after its tick. The half periods are taken from step to step, so that the lead, the same
+// at every step, cancels; lateness is from the schedule's start, the lead included. A step that
+// drew the same syllable again wrote nothing: it is left out, and the half periods either side
+// of it are taken as one.
 function timing(events, writes, origin, halfMs, longEveryThird) {
   const series = seriesOf(events);
   const marks = series[0].marks.slice(0, 21);
@@ -112,9 +114,9 @@ function timing(events, writes, origin, halfMs, longEveryThird) {
   });
   const ratios = [];
   const late = [];
-  let previous = { n: 0, t: origin };
+  let previous = null;
   for (const step of steps) {
-    ratios.push((step.t - previous.t) / (halfMs * (step.n - previous.n)));
+    if (previous) ratios.push((step.t - previous.t) / (halfMs * (step.n - previous.n)));
     late.push(step.t - origin - halfMs * step.n);
     previous = step;
   }
@@ -136,11 +138,25 @@ function timing(events, writes, origin, halfMs, longEveryThird) {
   };
 }
 
+// The spans in which the browser ran no frame, or ran a frame's callbacks, for STALL_MS or more:
+// its thread or its painting was held up, whatever the page. [from, to] on the page's clock.
+const STALL_MS = 50;
+function stallsOf(frames) {
+  const stalls = [];
+  for (let i = 0; i < frames.length; ++i) {
+    const [t, , , looked] = frames[i];
+    if (i > 0 && t - frames[i - 1][0] >= STALL_MS) stalls.push([frames[i - 1][0], t]);
+    if (looked - t >= STALL_MS) stalls.push([t, looked]);
+  }
+  return stalls;
+}
+
 // Each flash, from the first frame painted with the syllable to the first painted without it, in
 // frames of the measured period (a frame the browser skipped still kept the syllable on screen).
 // Flashes are taken from the page's own shows and hides, so that one never painted counts as 0;
-// those still under way when the frames were read are left out.
-function flashes(frames, events) {
+// those still under way when the frames were read are left out. A flash whose show or hide, or
+// the half period before its show, met a stall is marked: a tick held up there moves the change.
+function flashes(frames, events, halfMs) {
   const gaps = [];
   for (let i = 1; i < frames.length; ++i) gaps.push(frames[i][0] - frames[i - 1][0]);
   // The mean of the gaps of one frame (Firefox gives whole milliseconds: 16 and 17).
@@ -158,6 +174,8 @@ function flashes(frames, events) {
     }
   }
   const last = frames.length ? frames[frames.length - 1][0] : 0;
+  const stalls = stallsOf(frames);
+  const stalled = (from, to) => stalls.some(([a, b]) => a < to && b > from);
   const syllable = events.filter((e) => e.what === 'syllable');
   const out = [];
   for (let i = 0; i + 1 < syllable.length; ++i) {
@@ -166,10 +184,13 @@ function flashes(frames, events) {
     // A frame's timestamp is when it began, which may be well before the change it painted on
     // a slow CPU; the frame was looked at after the change.
     const run = runs.find((r) => r.looked >= show.t && r.looked < hide.t);
+    const stall = stalled(show.t - halfMs, Math.max(hide.t, run ? run.to : 0));
     out.push(run ? { frames: Math.round((run.to - run.from) / period), callbacks: run.callbacks,
-      show: show.t, hide: hide.t, from: run.from, to: run.to } : { frames: 0, callbacks: 0, show: show.t, hide: hide.t });
+      show: show.t, hide: hide.t, from: run.from, to: run.to, stall } : { frames: 0, callbacks: 0, show: show.t, hide: hide.t, stall });
   }
-  return { period, hz: 1000 / period, flashes: out, skipped: gaps.length - single.length, frames: frames.length };
+  const minutes = frames.length > 1 ? (last - frames[0][0]) / 60000 : 0;
+  return { period, hz: 1000 / period, flashes: out, skipped: gaps.length - single.length, frames: frames.length,
+    stallsPerMinute: minutes ? stalls.length / minutes : 0 };
 }
 
 // The nominal count of frames: a frame period that does not divide the half period (16 ms against
@@ -185,6 +206,7 @@ function frameFigures(f, halfMs) {
   const counts = f.flashes.map((x) => x.frames);
   const at = counts.filter((c) => nominals.includes(c)).length;
   const off = (c) => Math.min(...nominals.map((n) => Math.abs(c - n)));
+  const clear = f.flashes.filter((x) => !x.stall).map((x) => x.frames);
   return {
     nominal,
     nominals,
@@ -194,6 +216,11 @@ function frameFigures(f, halfMs) {
     min: Math.min(...counts),
     max: Math.max(...counts),
     offByMore: counts.filter((c) => off(c) > 1).length,
+    // Flashes off their nominal count that met a stall of the browser's, and the share at nominal
+    // of those that met none.
+    offInStalls: f.flashes.filter((x) => x.stall && !nominals.includes(x.frames)).length,
+    atNominalClear: clear.length ? clear.filter((c) => nominals.includes(c)).length / clear.length : NaN,
+    stallsPerMinute: f.stallsPerMinute,
     counts,
     skipped: f.skipped,
     detail: f.flashes,
@@ -218,7 +245,7 @@ async function timingRun(t, base, page, interval, loaded, condition = 'run') {
   const halfMs = 10 * ticksPerHalf(interval);
   const origin = originOf(got.bench);
   const tm = timing(got.events, got.bench.writes, origin.t, halfMs, page === 'drill');
-  const fr = frameFigures(flashes(got.bench.frames, got.events), halfMs);
+  const fr = frameFigures(flashes(got.bench.frames, got.events, halfMs), halfMs);
   if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${condition}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, flashes: fr.detail }));
   return { page, interval, loaded, origin: origin.from, timing: tm, frames: fr };
 }
@@ -332,7 +359,7 @@ function printRow(r) {
   console.error(`# ${r.browser} ${r.page} ${r.interval} ${r.loaded ? 'full' : 'idle'}: ${tm.steps} steps from the ${r.origin}, ` +
     `half ${f(tm.halfMean, 4)} worst ${f(tm.halfWorst, 4)}, late ${f(tm.lateP50, 1)}/${f(tm.lateP99, 1)}/${f(tm.lateMax, 1)}, ` +
     `${fr.flashes} flashes at ${f(fr.hz, 1)} Hz, ${pct(fr.atNominal)} at ${fr.nominals.join(' or ')}, ${fr.min}..${fr.max}, ` +
-    `${fr.skipped} frame gaps off; rests ${restRange(tm.rests.short)} / ${restRange(tm.rests.long)}`);
+    `${fr.skipped} frame gaps off, ${f(fr.stallsPerMinute, 1)} stalls a minute, ${fr.offInStalls} off nominal in one; rests ${restRange(tm.rests.short)} / ${restRange(tm.rests.long)}`);
 }
 
 const restRange = (rests) => (rests.length ? `${f(Math.min(...rests), 0)}–${f(Math.max(...rests), 0)}` : '');
@@ -341,10 +368,10 @@ function report(rows, costs, starts, site) {
   const cost = (r) => costs.find((c) => c.browser === r.browser && c.page === r.page && c.interval === r.interval && !r.loaded);
   const csv = ['browser,page,interval_ms,load,origin,half_ratio_mean,half_ratio_worst,late_p50_ms,late_p99_ms,late_max_ms,' +
     'rest_short_min_ms,rest_short_max_ms,rest_long_min_ms,rest_long_max_ms,frame_hz,nominal_frames,flashes,share_at_nominal,' +
-    'frames_min,frames_max,flashes_off_by_more_than_one,' +
+    'frames_min,frames_max,flashes_off_by_more_than_one,stalls_per_minute,flashes_off_nominal_in_stalls,share_at_nominal_outside_stalls,' +
     'cpu_page_percent_of_core,cpu_all_percent_of_core'];
-  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rests of 3500 / 5500 ms, real | frames on screen: nominal | at nominal | range | off by more than one | CPU, share of one core: page process / all |');
-  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|---|');
+  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rests of 3500 / 5500 ms, real | frames on screen: nominal | at nominal | range | off by more than one | stalls a minute | off nominal in a stall | CPU, share of one core: page process / all |');
+  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|');
   for (const r of rows) {
     const tm = r.timing;
     const fr = r.frames;
@@ -354,10 +381,12 @@ function report(rows, costs, starts, site) {
     const ends = (rests) => (rests.length ? [f(Math.min(...rests), 1), f(Math.max(...rests), 1)] : ['', '']);
     csv.push([`"${r.browser}"`, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
       f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), ...ends(short), ...ends(long), f(fr.hz, 2), fr.nominals.join(' or '),
-      fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, c ? f(100 * c.cpu.page, 3) : '', c ? f(100 * c.cpu.all, 3) : ''].join(','));
+      fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, f(fr.stallsPerMinute, 2), fr.offInStalls, f(fr.atNominalClear, 4),
+      c ? f(100 * c.cpu.page, 3) : '', c ? f(100 * c.cpu.all, 3) : ''].join(','));
     console.log(`| ${r.browser} | ${page} | ${r.interval} | ${r.loaded ? 'full' : 'idle'} | ${f(tm.halfMean, 4)} | ${f(tm.halfWorst, 4)} | ` +
       `${f(tm.lateP50, 2)} / ${f(tm.lateP99, 2)} / ${f(tm.lateMax, 2)} | ${restRange(short)} / ${restRange(long)} | ` +
       `${fr.nominals.join(' or ')} at ${f(fr.hz, 1)} Hz | ${pct(fr.atNominal)} of ${fr.flashes} | ${fr.min} to ${fr.max} | ${fr.offByMore} | ` +
+      `${f(fr.stallsPerMinute, 1)} | ${fr.offInStalls} | ` +
       `${c ? `${pct(c.cpu.page)} / ${pct(c.cpu.all)}` : ''} |`);
   }
   const hist = ['browser,page,interval_ms,load,frames,flashes'];
