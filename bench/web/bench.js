@@ -139,14 +139,20 @@ function timing(events, writes, origin, halfMs, longEveryThird) {
 }
 
 // The spans in which the browser ran no frame, or ran a frame's callbacks, for STALL_MS or more:
-// its thread or its painting was held up, whatever the page. [from, to] on the page's clock.
+// its thread or its painting was held up, whatever the page. [from, to] on the page's clock; a
+// hold that delayed a frame's callbacks and the frame after it is one stall.
 const STALL_MS = 50;
 function stallsOf(frames) {
   const stalls = [];
+  const add = (from, to) => {
+    const last = stalls[stalls.length - 1];
+    if (last && from <= last[1]) last[1] = Math.max(last[1], to);
+    else stalls.push([from, to]);
+  };
   for (let i = 0; i < frames.length; ++i) {
     const [t, , , looked] = frames[i];
-    if (i > 0 && t - frames[i - 1][0] >= STALL_MS) stalls.push([frames[i - 1][0], t]);
-    if (looked - t >= STALL_MS) stalls.push([t, looked]);
+    if (i > 0 && t - frames[i - 1][0] >= STALL_MS) add(frames[i - 1][0], t);
+    if (looked - t >= STALL_MS) add(t, looked);
   }
   return stalls;
 }
