@@ -5,7 +5,7 @@ const fs = require('node:fs');
 
 const CLK_TCK = 100;
 
-// [pid, /proc/PID/stat's fields after the name, the name]
+// [the fields of a /proc stat file after the name, the name]
 function stat(file) {
   const text = fs.readFileSync(file, 'utf8');
   return [text.slice(text.lastIndexOf(')') + 2).split(' '), text.slice(text.indexOf('(') + 1, text.lastIndexOf(')'))];
