@@ -143,7 +143,9 @@ class PictureBox : public Control {
   PictureBox(Window& window, std::string name, Twips place, std::string picture, bool visible);
 };
 
-// Periodic timer that ticks on the user-interface thread.
+// Periodic timer that ticks on the user-interface thread. Its on_tick runs to its end without
+// waiting: it never shows a window modally nor shows an error, since a browser runs it beside the
+// program's sleeping loop, which cannot wait a second time.
 class Timer {
  public:
   Timer(Window& window, std::string name, int interval_ms, bool running);

@@ -11,6 +11,7 @@ int nested = 0;
 }  // namespace
 
 void run_until(const std::function<bool()>& done) {
+  refuse_to_wait_in_a_tick();
   ++nested;
   struct Leave {
     ~Leave() { --nested; }

@@ -1,10 +1,15 @@
 #include "platform/paced_timer.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/program.h"
 
 namespace lv::ui {
+
+namespace {
+bool in_a_tick = false;
+}  // namespace
 
 Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
     : owner(owner_timer),
@@ -16,9 +21,17 @@ void Timer::Impl::wake() {
   pacer.wake([this](TickClock::time_point moment) {
     if (program().ended() || !owner.on_tick) return;
     alarm->tick_begins(moment);
+    struct Tick {
+      Tick() { in_a_tick = true; }
+      ~Tick() { in_a_tick = false; }
+    } tick;
     owner.on_tick();
     alarm->tick_ends();
   });
+}
+
+void refuse_to_wait_in_a_tick() {
+  if (in_a_tick) throw std::logic_error("a timer's handler waited for a window or a message");
 }
 
 Timer* timer_catching_up() {

@@ -26,6 +26,11 @@ struct Timer::Impl {
 // What a backend defines for the timer above: its native alarm for this timer.
 std::unique_ptr<Alarm> make_alarm(Timer::Impl& timer);
 
+// A timer's handler never waits for a window or a message (see Timer). The program's own loop
+// calls this before it waits, and the headless backend, where every drill test runs, before it
+// shows a window modally or a message: it throws std::logic_error while a handler runs.
+void refuse_to_wait_in_a_tick();
+
 // The first of the program's timers that is making up for ticks a busy moment held back, whose
 // next tick the loop runs without waiting for its alarm; null when none is.
 Timer* timer_catching_up();

@@ -87,6 +87,7 @@ Toolkit::Toolkit(int&, char**) {}
 Toolkit::~Toolkit() = default;
 
 void show_error(const std::string&, const std::string& message) {
+  refuse_to_wait_in_a_tick();
   headless::desktop().messages.push_back(message);
 }
 

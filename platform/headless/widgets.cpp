@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/headless/desktop.h"
+#include "platform/paced_timer.h"
 #include "platform/program.h"
 
 namespace lv::headless {
@@ -59,6 +60,7 @@ Window::~Window() {
 
 // As the desktops' toolkits do, the first control takes the focus, a field with its text selected.
 void Window::show_modal() {
+  refuse_to_wait_in_a_tick();
   if (program().ended()) return;
   impl_->focus = program().first_to_focus(*this);
   if (impl_->focus && program().kind(*impl_->focus) == ControlKind::edit_field) {

@@ -81,6 +81,22 @@ TEST_F(HeadlessBackend, EndingTheProgramStopsEverythingAndRefusesFurtherInput) {
   EXPECT_THROW(headless::click(button), std::logic_error);
 }
 
+// A browser runs a tick beside the program's sleeping loop, which cannot wait a second time: a
+// handler that waits must fail here, where every drill test runs, and not only in a browser.
+TEST_F(HeadlessBackend, ATimersHandlerMayNotWaitForAWindowOrAMessage) {
+  ui::Window dialog{"dialog", "Vraag", {0, 0, 1000, 1000}, ui::Background::standard};
+  ui::Timer shows(window, "shows", 10, true);
+  shows.on_tick = [&] { dialog.show_modal(); };
+  EXPECT_THROW(headless::advance(10), std::logic_error);
+  shows.stop();
+  ui::Timer tells(window, "tells", 10, true);
+  tells.on_tick = [] { ui::show_error("Lettervonk", "Fout"); };
+  EXPECT_THROW(headless::advance(10), std::logic_error);
+  tells.stop();
+  dialog.show_modal();  // outside a tick, as ever
+  EXPECT_TRUE(headless::modal(dialog));
+}
+
 TEST_F(HeadlessBackend, HiddenControlsCannotBeClicked) {
   ui::Button button(window, "button", {0, 0, 100, 100}, "&Knop");
   EXPECT_THROW(headless::click(button), std::logic_error);  // window not shown yet
