@@ -8,14 +8,20 @@ namespace lv::ui {
 
 namespace {
 int nested = 0;
+const std::function<bool()>* innermost = nullptr;
 }  // namespace
 
 void run_until(const std::function<bool()>& done) {
   refuse_to_wait_in_a_tick();
   ++nested;
   struct Leave {
-    ~Leave() { --nested; }
+    const std::function<bool()>* outer = innermost;
+    ~Leave() {
+      --nested;
+      innermost = outer;
+    }
   } leave;
+  innermost = &done;
   while (!program().ended() && !done()) {
     if (Timer* behind = timer_catching_up()) {
       behind->impl().wake();
@@ -29,6 +35,10 @@ void run_until(const std::function<bool()>& done) {
 
 int waits_nested() {
   return nested;
+}
+
+bool loop_must_wake() {
+  return !innermost || program().ended() || (*innermost)() || timer_catching_up() != nullptr;
 }
 
 }  // namespace lv::ui

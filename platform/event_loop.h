@@ -14,4 +14,9 @@ void run_until(const std::function<bool()>& done);
 // How many run_until wait now, one inside the other.
 int waits_nested();
 
+// Whether the innermost run_until would go on at once if it woke: the program has ended, its
+// done() holds, or a timer is catching up; also when none waits. A backend that runs a tick
+// while the loop sleeps wakes the loop only when this holds.
+bool loop_must_wake();
+
 }  // namespace lv::ui

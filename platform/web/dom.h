@@ -1,6 +1,7 @@
-// The page's side of the web backend: the few functions of dom.js that the C++ calls. Elements,
-// windows and alarms are known to both sides by small whole numbers. The numbers of the enums
-// below are the page's too: the build writes them into dom_constants.js, as LV_C.
+// The page's side of the web backend: the few functions of dom.js that the C++ calls, and the one
+// it calls back. Elements, windows and alarms are known to both sides by small whole numbers. The
+// numbers of the enums below are the page's too: the build writes them into dom_constants.js, as
+// LV_C.
 #pragma once
 
 #include <cstddef>
@@ -68,4 +69,9 @@ void lv_keep_screen_on(int on);
 void lv_copy_decimal_separator(char* buffer, std::size_t size);
 // The program has ended: the page says so and offers a fresh start.
 void lv_stopped();
+
+// The one the page calls, defined by the program: the alarm of that number rang while the
+// program's loop slept in lv_next_event with nothing queued. Runs its tick, if one is due, and
+// returns nonzero when the loop must wake to go on.
+int lv_alarm_rang_while_asleep(int alarm);
 }

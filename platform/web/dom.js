@@ -312,10 +312,20 @@ mergeInto(LibraryManager.library, {
     if (alarm) clearTimeout(alarm.timeout);
     alarm = LV.alarms[number] = {due: performance.now() + firstMs, timeout: 0};
     function ring() {
-      LV.push([LV_C.event_alarm, number]);
-      // The program's loop runs at once on that push, and its pacer may have set this alarm
-      // anew or silenced it: then this ringing ends here, or it would go on beside the new one,
-      // out of anyone's reach.
+      var wake = LV.wake;
+      if (wake) {
+        // The program's loop sleeps with nothing queued: the tick runs here, and the loop wakes
+        // only if the tick left it something to do, or queued an event (none may wake it while
+        // the tick runs).
+        LV.wake = null;
+        var mustWake = _lv_alarm_rang_while_asleep(number);
+        LV.wake = wake;
+        if (mustWake || LV.queue.length) wake();
+      } else {
+        LV.push([LV_C.event_alarm, number]);
+      }
+      // The tick ran at once, and its pacer may have set this alarm anew or silenced it: then
+      // this ringing ends here, or it would go on beside the new one, out of anyone's reach.
       if (LV.alarms[number] !== alarm) return;
       // Keeps its phase; rings it could not make in time are the pacer's to make up.
       var now = performance.now();

@@ -1,8 +1,14 @@
 // The toolkit's side of the program's own loop (platform/event_loop.h) in the page. The program
 // sleeps until the page queues an event (a key, a click, an alarm), yielding to the browser
 // meanwhile, and runs the handlers on its own stack, so that a handler may itself wait for a
-// window or a message, as on the desktop.
+// window or a message, as on the desktop. An alarm that rings while the program sleeps runs its
+// tick on the page's own stack instead, and wakes the program only when the tick left it
+// something to do: waking it means unwinding and rewinding its whole stack, a hundred times a
+// second for the drill's pacing timer, which a slow device feels.
+#include <emscripten.h>
+
 #include "platform/backend.h"
+#include "platform/event_loop.h"
 #include "platform/paced_timer.h"
 #include "platform/web/web_backend.h"
 
@@ -126,6 +132,11 @@ void serve_the_page_after_the_end() {
 }
 
 }  // namespace lv::web
+
+extern "C" EMSCRIPTEN_KEEPALIVE int lv_alarm_rang_while_asleep(int alarm) {
+  lv::web::alarm_rang(alarm);
+  return lv::ui::loop_must_wake() ? 1 : 0;
+}
 
 namespace lv::ui {
 
