@@ -22,9 +22,7 @@
 // as their moments are apart, to within half a frame, counted from the first frame that painted
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
 // on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
-// show and its hide. A browser that held the whole thread may run the callbacks of a frame that
-// began meanwhile only once the hold is over (Firefox does), and that frame goes on screen then,
-// not when it began: both ends of a flash are counted from when their frames went on screen.
+// show and its hide.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -46,8 +44,8 @@ mergeInto(LibraryManager.library, {
     // frame's own time for a change made in it, else a little after the change. The next change
     // waits until such a frame has been painted, so that none goes unpainted.
     made: {},
-    // By element number, its last show: {time: when the first frame painted with it went on
-    // screen, null until then, moment: its tick's}.
+    // By element number, its last show: {time: the first frame painted with it, null until
+    // then, moment: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
@@ -71,20 +69,11 @@ mergeInto(LibraryManager.library, {
       LV.elements[number].hidden = !change.visible;
       change.writes.forEach(function(write) { write(); });
       if (change.visible) {
-        self.shown[number] = {time: self.onScreenAt(time), moment: change.moment};
+        self.shown[number] = {time: time, moment: change.moment};
       } else {
         delete self.shown[number];
       }
       if (!queue.length) delete self.waiting[number];
-    },
-
-    // When a change made in the frame of `time` goes on screen (null for none): with the frame,
-    // or, when its callbacks run more than half a frame after it began (the thread was held), as
-    // late as they.
-    onScreenAt: function(time) {
-      if (time === null) return null;
-      var now = performance.now();
-      return now - time > LV_presenter.framePeriod / 2 ? now : time;
     },
 
     presentAll: function() {
@@ -112,8 +101,7 @@ mergeInto(LibraryManager.library, {
       }
       if (number in self.made && painted < self.made[number]) return false;
       var shown = !change.visible && self.shown[number];
-      return !shown ||
-          self.onScreenAt(time) - shown.time >= change.moment - shown.moment - self.framePeriod / 2;
+      return !shown || time - shown.time >= change.moment - shown.moment - self.framePeriod / 2;
     },
 
     askFrame: function() {
@@ -138,7 +126,7 @@ mergeInto(LibraryManager.library, {
       self.lastFrame = time;
       for (var shownNumber in self.shown) {
         var show = self.shown[shownNumber];
-        if (show.time === null && time >= self.made[shownNumber]) show.time = self.onScreenAt(time);
+        if (show.time === null && time >= self.made[shownNumber]) show.time = time;
       }
       self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];

@@ -47,11 +47,8 @@ function drill(series, syllables = 10, rest = 500) {
 
 // One run of `changes` at a frame period of `period` ms. `lateTick(moment)` says how late a tick
 // runs, `frameless(t)` whether the browser runs no frame at t (its timers still ring), `held(t)`
-// the end of a span that holds the whole thread, if t is in one, and `heldFrameRuns(t)` whether
-// the frame that began in it runs its callbacks and paints once the hold ends, under its own
-// time stamp (Firefox's do), or is dropped.
-function run({ period, changes, lateTick, frameless = () => false, held = () => null,
-  heldFrameRuns = () => false, phase = 0 }) {
+// the end of a span that holds the whole thread, if t is in one.
+function run({ period, changes, lateTick, frameless = () => false, held = () => null, phase = 0 }) {
   let clock = 0;
   let asked = [];
   const numbers = { syllable: 1, picture: 2 };
@@ -89,19 +86,19 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
       }
       presenter.tick(null);
     } else {
+      clock = frame;
       const end = held(frame);
-      if (end !== null && !heldFrameRuns(frame)) {
+      if (end !== null) {
         frame = Math.ceil((end - phase) / period) * period + phase;
         continue;
       }
-      clock = end ?? frame;  // looks are taken when painted
       if (!frameless(frame)) {
         const callbacks = asked;
         asked = [];
         for (const fn of callbacks) fn(frame);
-        looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
+        looks.push([frame, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
       }
-      frame = end === null ? frame + period : Math.ceil((end - phase) / period) * period + phase;
+      frame += period;
     }
   }
   return { looks, calls };
@@ -163,7 +160,7 @@ describe('the presenter puts each syllable and rest on its frames', () => {
         // Spans of 40 to 250 ms without frames, or with the whole thread held, now and then.
         const spans = [];
         for (let t = 300; t < end; t += 200 + 600 * rnd()) {
-          spans.push({ from: t, to: t + 40 + 210 * rnd(), thread: rnd() < 0.3, frameRuns: rnd() < 0.5 });
+          spans.push({ from: t, to: t + 40 + 210 * rnd(), thread: rnd() < 0.3 });
         }
         const within = (t, thread) => spans.find((s) => s.thread === thread && t >= s.from && t < s.to);
         const result = run({
@@ -173,7 +170,6 @@ describe('the presenter puts each syllable and rest on its frames', () => {
           lateTick: () => (rnd() < 0.8 ? 3 * rnd() : 30 * rnd()),
           frameless: (t) => !!within(t, false),
           held: (t) => within(t, true)?.to ?? null,
-          heldFrameRuns: (t) => within(t, true).frameRuns,
         });
         const where = `${name}, seed ${seed}`;
         for (const f of flashes(result, period)) {
