@@ -9,6 +9,10 @@ namespace lv::ui {
 namespace {
 int nested = 0;
 const std::function<bool()>* innermost = nullptr;
+
+bool wait_over(const std::function<bool()>& done) {
+  return program().ended() || done();
+}
 }  // namespace
 
 void run_until(const std::function<bool()>& done) {
@@ -22,10 +26,10 @@ void run_until(const std::function<bool()>& done) {
     }
   } leave;
   innermost = &done;
-  while (!program().ended() && !done()) {
+  while (!wait_over(done)) {
     if (Timer* behind = timer_catching_up()) {
       behind->impl().wake();
-      if (program().ended() || done()) return;
+      if (wait_over(done)) return;
       backend::take_turn(false);
     } else {
       backend::take_turn(true);
@@ -38,7 +42,7 @@ int waits_nested() {
 }
 
 bool loop_must_wake() {
-  return !innermost || program().ended() || (*innermost)() || timer_catching_up() != nullptr;
+  return !innermost || wait_over(*innermost) || timer_catching_up() != nullptr;
 }
 
 }  // namespace lv::ui
