@@ -22,7 +22,10 @@
 // as their moments are apart, to within half a frame, counted from the first frame that painted
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
 // on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
-// show and its hide.
+// show and its hide. A frame is taken to be painted when its callbacks ran, if that was well after
+// it began compared with the frame that hides: after the whole thread was held up, Firefox runs the
+// frame that began during the hold under that frame's time stamp and paints it only then. A
+// slowed CPU, where every frame's callbacks run late, moves both alike and so changes nothing.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -45,12 +48,13 @@ mergeInto(LibraryManager.library, {
     // waits until such a frame has been painted, so that none goes unpainted.
     made: {},
     // By element number, its last show: {time: the first frame painted with it, null until
-    // then, moment: its tick's}.
+    // then, late: that frame's lateness, moment: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
     lead: 24,         // ms from a change's moment to the frame it was shown on
     lastFrame: 0,
+    lateness: 0,  // ms the current frame's callbacks ran after it began
     framePeriod: 1000 / 60,
     // The frame period is measured only between a frame and the one it asked for, the next;
     // the median of the last few, so that a frame the browser skipped now and then decides
@@ -69,7 +73,7 @@ mergeInto(LibraryManager.library, {
       LV.elements[number].hidden = !change.visible;
       change.writes.forEach(function(write) { write(); });
       if (change.visible) {
-        self.shown[number] = {time: time, moment: change.moment};
+        self.shown[number] = {time: time, moment: change.moment, late: self.lateness};
       } else {
         delete self.shown[number];
       }
@@ -91,17 +95,21 @@ mergeInto(LibraryManager.library, {
     },
 
     // Whether element `number`'s first waiting change may be made at `time`, the frame of
-    // `painted` being on screen: after every change the program made before it, once a frame has
-    // painted the element's change before it, and a hide once its show has been on screen as
-    // long as their ticks are apart, to within half a frame, whatever the lead did since.
-    mayGo: function(number, change, time, painted) {
+    // `painted` being on screen and the change painted `late` ms after `time`: after every change
+    // the program made before it, once a frame has painted the element's change before it, and a
+    // hide once its show has been on screen as long as their ticks are apart, to within half a
+    // frame, whatever the lead did since.
+    mayGo: function(number, change, time, painted, late) {
       var self = LV_presenter;
       for (var other in self.waiting) {
         if (self.waiting[other][0].order < change.order) return false;
       }
       if (number in self.made && painted < self.made[number]) return false;
       var shown = !change.visible && self.shown[number];
-      return !shown || time - shown.time >= change.moment - shown.moment - self.framePeriod / 2;
+      if (!shown) return true;
+      var held = shown.late - late;  // the show's frame painted this much later than it began
+      var since = time - shown.time - (held > self.framePeriod / 2 ? held : 0);
+      return since >= change.moment - shown.moment - self.framePeriod / 2;
     },
 
     askFrame: function() {
@@ -123,16 +131,20 @@ mergeInto(LibraryManager.library, {
       }
       self.chained = false;
       var painted = self.lastFrame;  // the frame before this one
+      self.lateness = performance.now() - time;
       self.lastFrame = time;
       for (var shownNumber in self.shown) {
         var show = self.shown[shownNumber];
-        if (show.time === null && time >= self.made[shownNumber]) show.time = time;
+        if (show.time === null && time >= self.made[shownNumber]) {
+          show.time = time;
+          show.late = self.lateness;
+        }
       }
       self.inOrder().forEach(function(number) {
         var change = self.waiting[number][0];
         var lead = time - change.moment;
         var shown = !change.visible && self.shown[number];
-        if (!self.mayGo(number, change, time, painted)) return;
+        if (!self.mayGo(number, change, time, painted, self.lateness)) return;
         if (!shown && lead < self.lead - self.framePeriod / 2) return;
         self.present(number, time);
         if (shown || lead >= self.lead + self.framePeriod / 2) return;  // not on the lead's frame
@@ -160,7 +172,7 @@ mergeInto(LibraryManager.library, {
       self.inOrder().forEach(function(number) {
         var first = self.waiting[number][0];
         var overdue = now - first.moment >= self.lead + 2 * self.framePeriod;
-        if (overdue && self.mayGo(number, first, now, self.lastFrame)) self.present(number, null);
+        if (overdue && self.mayGo(number, first, now, self.lastFrame, 0)) self.present(number, null);
       });
     },
 
