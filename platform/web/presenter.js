@@ -22,10 +22,12 @@
 // as their moments are apart, to within half a frame, counted from the first frame that painted
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
 // on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
-// show and its hide. A frame is taken to be painted when its callbacks ran, if that was well after
-// it began compared with the frame that hides: after the whole thread was held up, Firefox runs the
-// frame that began during the hold under that frame's time stamp and paints it only then. A
-// slowed CPU, where every frame's callbacks run late, moves both alike and so changes nothing.
+// show and its hide. A show is counted from when its frame's callbacks ran if they ran more than
+// a frame later, after their frame began, than the hide's: after the whole thread was held up,
+// Firefox runs the frame that began during the hold under that frame's time stamp and paints it
+// only then. On a slowed CPU every frame's callbacks run late, by amounts less than a frame
+// apart (Chromium 4x slower and loaded: a show's 17 ms late, its hide's 2), which change nothing;
+// a hold shorter than a frame may then cut a flash by a frame.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -108,7 +110,7 @@ mergeInto(LibraryManager.library, {
       var shown = !change.visible && self.shown[number];
       if (!shown) return true;
       var held = shown.late - late;  // the show's frame painted this much later than it began
-      var since = time - shown.time - (held > self.framePeriod / 2 ? held : 0);
+      var since = time - shown.time - (held > self.framePeriod ? held : 0);
       return since >= change.moment - shown.moment - self.framePeriod / 2;
     },
 
@@ -172,7 +174,9 @@ mergeInto(LibraryManager.library, {
       self.inOrder().forEach(function(number) {
         var first = self.waiting[number][0];
         var overdue = now - first.moment >= self.lead + 2 * self.framePeriod;
-        if (overdue && self.mayGo(number, first, now, self.lastFrame, 0)) self.present(number, null);
+        if (overdue && self.mayGo(number, first, now, self.lastFrame, 0)) {
+          self.present(number, null);
+        }
       });
     },
 

@@ -71,7 +71,8 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   let tickAt = 0;
   const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
   let frame = phase;
-  const looks = [];  // [frame time, the syllable on screen or null, the picture on screen]
+  // [when painted, the syllable on screen or null, the picture on screen, the frame's time stamp]
+  const looks = [];
   const calls = [];  // [moment, what, shown, time the tick ran, the syllable shown]
   const last = ticks[ticks.length - 1] + 10_000;
   while ((tickAt < ticks.length || asked.length) && frame < last) {
@@ -100,7 +101,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
         const callbacks = asked;
         asked = [];
         for (const fn of callbacks) fn(frame);
-        looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden]);
+        looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden, frame]);
       }
       frame = end === null ? frame + period : Math.ceil((end - phase) / period) * period + phase;
     }
@@ -109,7 +110,8 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
 }
 
 // Each show with the frames it was painted in: from the first frame with it to the first
-// without it, in frame periods (0 if none painted it), and whether that frame was blank.
+// without it, in frame periods (0 if none painted it), whether that frame was blank, and how
+// long after it began the frame that showed it was painted.
 function flashes({ looks, calls }, period, which = 'syllable') {
   const out = [];
   const seen = (look) => (which === 'syllable' ? look[1] : look[2]);
@@ -120,7 +122,8 @@ function flashes({ looks, calls }, period, which = 'syllable') {
     const to = looks.findIndex((look, i) => i > from && !on(look));
     const painted = from >= 0 && to > from;
     out.push({ moment, ranAt, from: painted ? looks[from][0] : null,
-      frames: painted ? Math.round((looks[to][0] - looks[from][0]) / period) : 0, blank: painted && !seen(looks[to]) });
+      frames: painted ? Math.round((looks[to][0] - looks[from][0]) / period) : 0, blank: painted && !seen(looks[to]),
+      held: painted ? looks[from][0] - looks[from][3] : 0 });
   }
   return out;
 }
@@ -184,8 +187,11 @@ describe('the presenter puts each syllable and rest on its frames', () => {
         });
         const where = `${name}, seed ${seed}`;
         for (const f of flashes(result, period)) {
-          assert.ok(f.frames >= fewest(period),
-            `${where}: the syllable of ${f.moment} ms on screen for ${f.frames} frames, fewer than ${fewest(period)}`);
+          // A show painted less than a frame late, after a hold, is not told from a slowed CPU's
+          // late callbacks: it may lose that frame.
+          const least = fewest(period) - (f.held > 0 && f.held <= period ? 1 : 0);
+          assert.ok(f.frames >= least,
+            `${where}: the syllable of ${f.moment} ms on screen for ${f.frames} frames, fewer than ${least}`);
           assert.ok(f.blank, `${where}: the syllable of ${f.moment} ms went straight into the next`);
           // A second after a stall, a show is on its frame again: the delay does not pile up.
           if (!spans.some((s) => s.from < f.moment + HALF && s.to > f.moment - 10 * HALF)) {
