@@ -60,10 +60,13 @@ mergeInto(LibraryManager.library, {
     framePeriod: 1000 / 60,
     // The frame period is measured only between a frame and the one it asked for, the next;
     // the median of the last few, so that a frame the browser skipped now and then decides
-    // nothing. The first frames go on until a few are measured: a screen of 120 Hz taken for
-    // 60 would cut the first flash by a frame.
+    // nothing. The first frames go on until three gaps in a row agree to within a quarter, and
+    // the period is taken from those on: a page just opened may run its frames unevenly for a
+    // while (Firefox, a quarter of a second), and a screen of 120 Hz taken for 30 or 60 would
+    // cut flashes by a frame. A browser whose frames never settle is taken as it is after 30.
     chained: false,
     gaps: [],
+    unsettled: 30,  // gaps still to be measured before the period is taken without agreement
 
     // Makes the first waiting change of element `number`, on the frame of `time`, or at once when
     // `time` is null.
@@ -109,9 +112,26 @@ mergeInto(LibraryManager.library, {
       if (number in self.made && painted < self.made[number]) return false;
       var shown = !change.visible && self.shown[number];
       if (!shown) return true;
-      var held = shown.late - late;  // the show's frame painted this much later than it began
+      var held = shown.late - late;  // how much later after their frames began the show's ran
       var since = time - shown.time - (held > self.framePeriod ? held : 0);
       return since >= change.moment - shown.moment - self.framePeriod / 2;
+    },
+
+    // Takes in a gap between a frame and the next.
+    measure: function(gap) {
+      var self = LV_presenter;
+      self.gaps.push(gap);
+      if (self.gaps.length > 7) self.gaps.shift();
+      if (self.unsettled > 0) {
+        var last = self.gaps.slice(-3);
+        var agree = last.length === 3 &&
+            Math.max.apply(null, last) <= 1.25 * Math.min.apply(null, last);
+        if (!agree && --self.unsettled > 0) return;
+        if (agree) self.gaps = last;
+        self.unsettled = 0;
+      }
+      var sorted = self.gaps.slice().sort(function(a, b) { return a - b; });
+      self.framePeriod = sorted[sorted.length >> 1];
     },
 
     askFrame: function() {
@@ -125,12 +145,7 @@ mergeInto(LibraryManager.library, {
       self.frameAsked = false;
       // A gap of more than 50 ms is frames the browser did not run (under load), not a screen.
       var gap = time - self.lastFrame;
-      if (self.chained && gap > 4 && gap < 50) {
-        self.gaps.push(gap);
-        if (self.gaps.length > 7) self.gaps.shift();
-        var sorted = self.gaps.slice().sort(function(a, b) { return a - b; });
-        self.framePeriod = sorted[sorted.length >> 1];
-      }
+      if (self.chained && gap > 4 && gap < 50) self.measure(gap);
       self.chained = false;
       var painted = self.lastFrame;  // the frame before this one
       self.lateness = performance.now() - time;
@@ -155,7 +170,7 @@ mergeInto(LibraryManager.library, {
         if (lead > self.frameMargin + self.framePeriod + 4) lead -= self.framePeriod;
         self.lead = lead;
       });
-      var more = self.gaps.length < 3;
+      var more = self.unsettled > 0;
       for (var waiting in self.waiting) more = true;
       if (more) {
         self.askFrame();

@@ -169,8 +169,10 @@ describe('the presenter puts each syllable and rest on its frames', () => {
     for (const [name, period] of Object.entries(PERIODS)) {
       for (let seed = 1; seed <= 100; ++seed) {
         const rnd = random(seed * 7919);
-        // Spans of 40 to 250 ms without frames, or with the whole thread held, now and then.
-        const spans = [];
+        // Spans of 40 to 250 ms without frames, or with the whole thread held, now and then, after
+        // a first quarter second in which the page, just opened, runs three frames in ten.
+        const START = 250;
+        const spans = [{ from: 0, to: START, thread: false, sparse: true }];
         for (let t = 300; t < end; t += 200 + 600 * rnd()) {
           const thread = rnd() < 0.3;
           spans.push({ from: t, to: t + 40 + 210 * rnd(), thread, frameRuns: thread && rnd() < 0.5 });
@@ -181,16 +183,19 @@ describe('the presenter puts each syllable and rest on its frames', () => {
           changes,
           phase: rnd() * period,
           lateTick: () => (rnd() < 0.8 ? 3 * rnd() : 30 * rnd()),
-          frameless: (t) => !!within(t, false),
+          frameless: (t) => {
+            const span = within(t, false);
+            return !!span && (!span.sparse || rnd() < 0.7);
+          },
           held: (t) => within(t, true)?.to ?? null,
           heldFrameRuns: (t) => within(t, true).frameRuns,
         });
         const where = `${name}, seed ${seed}`;
         for (const f of flashes(result, period)) {
           // A show painted less than a frame late, after a hold, is not told from a slowed CPU's
-          // late callbacks: it may lose that frame.
+          // late callbacks: it may lose that frame. Nor is the screen's rate known at the start.
           const least = fewest(period) - (f.held > 0 && f.held <= period ? 1 : 0);
-          assert.ok(f.frames >= least,
+          assert.ok(f.moment < START || f.frames >= least,
             `${where}: the syllable of ${f.moment} ms on screen for ${f.frames} frames, fewer than ${least}`);
           assert.ok(f.blank, `${where}: the syllable of ${f.moment} ms went straight into the next`);
           // A second after a stall, a show is on its frame again: the delay does not pile up.
