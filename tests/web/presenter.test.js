@@ -71,6 +71,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   let tickAt = 0;
   const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
   let frame = phase;
+  const frameFrom = (t) => Math.ceil((t - phase) / period) * period + phase;  // the first at t or after
   // [when painted, the syllable on screen or null, the picture on screen, the frame's time stamp]
   const looks = [];
   const calls = [];  // [moment, what, shown, time the tick ran, the syllable shown]
@@ -93,7 +94,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
     } else {
       const end = held(frame);
       if (end !== null && !heldFrameRuns(frame)) {
-        frame = Math.ceil((end - phase) / period) * period + phase;
+        frame = frameFrom(end);
         continue;
       }
       clock = end ?? frame + frameLate(frame);  // looks are taken when painted
@@ -103,7 +104,7 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
         for (const fn of callbacks) fn(frame);
         looks.push([clock, syllable.hidden ? null : syllable.textContent, !picture.hidden, frame]);
       }
-      frame = end === null ? frame + period : Math.ceil((end - phase) / period) * period + phase;
+      frame = end === null ? frame + period : frameFrom(end);
     }
   }
   return { looks, calls };
