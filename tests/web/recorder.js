@@ -35,6 +35,7 @@
 
   let last = null;
   const WATCHED = ['window', 'syllable', 'picture', 'tijd', 'reeks'];
+  const PICTURE_FIRST = ['window', 'picture', 'syllable', 'tijd', 'reeks'];
   const LABELS = new Set(['frm_werk-Label1', 'frm_werk-Label3']);
   const observer = new MutationObserver((records) => {
     const t = clock();
@@ -46,7 +47,10 @@
     }
     const now = state();
     if (last) {
-      for (const what of WATCHED) {
+      // A rest's end and the next show made in one go (after a stall, both overdue) are painted
+      // together: the picture's going is noted first, as the screen has it.
+      const order = last.picture && !now.picture ? PICTURE_FIRST : WATCHED;
+      for (const what of order) {
         // A copy each: a driver hands an object met twice over as a reference to the first.
         if (now[what] !== last[what]) rec.events.push({ t, what, value: now[what], state: { ...now } });
       }
