@@ -99,7 +99,7 @@ function originOf(bench) {
 // at every step, cancels; lateness is from the schedule's start, the lead included. A step that
 // drew the same syllable again wrote nothing: it is left out, and the half periods either side
 // of it are taken as one.
-function timing(events, writes, origin, halfMs, longEveryThird) {
+function timing(events, writes, origin, halfMs) {
   const series = seriesOf(events);
   const marks = series[0].marks.slice(0, 21);
   const steps = [];
@@ -121,13 +121,7 @@ function timing(events, writes, origin, halfMs, longEveryThird) {
     previous = step;
   }
   const worst = ratios.reduce((w, r) => (Math.abs(r - 1) > Math.abs(w - 1) ? r : w), 1);
-  // Every rest: the drill's is long after every third series, the bare page's always short.
-  const rests = { short: [], long: [] };
-  series.forEach((s, i) => {
-    if (s.restEnd !== undefined) rests[longEveryThird && i % 3 === 2 ? 'long' : 'short'].push(s.restEnd - s.restStart);
-  });
   return {
-    rests,
     steps: steps.length,
     halfMean: ratios.reduce((a, b) => a + b, 0) / ratios.length,
     halfWorst: worst,
@@ -138,11 +132,30 @@ function timing(events, writes, origin, halfMs, longEveryThird) {
   };
 }
 
-// The spans in which the browser ran no frame, or ran a frame's callbacks, for STALL_MS or more:
-// its thread or its painting was held up, whatever the page. [from, to] on the page's clock; a
-// hold that delayed a frame's callbacks and the frame after it is one stall.
+// Every rest, from the first frame painted with the picture to the first painted without it, as
+// for the flashes (the changes' own times would add how late each frame's callbacks ran); from
+// the changes where no frame painted it. The drill's rest is long after every third series, the
+// bare page's always short.
+function restsOf(events, frames, longEveryThird) {
+  const rests = { short: [], long: [] };
+  seriesOf(events).forEach((s, i) => {
+    if (s.restEnd === undefined) return;
+    const from = frames.findIndex(([, , picture, looked]) => picture && looked >= s.restStart);
+    let to = from;
+    while (to >= 0 && to < frames.length && frames[to][2]) ++to;
+    const painted = from >= 0 && to < frames.length;
+    rests[longEveryThird && i % 3 === 2 ? 'long' : 'short'].push(
+      painted ? frames[to][0] - frames[from][0] : s.restEnd - s.restStart);
+  });
+  return rests;
+}
+
+// The spans in which the browser ran no frame for STALL_MS or more, or ran a frame's callbacks a
+// whole frame `period` or more after the frame began: its thread or its painting was held up,
+// whatever the page, and a frame stamp no longer tells when what it shows was painted. [from, to]
+// on the page's clock; a hold that delayed a frame's callbacks and the frame after it is one stall.
 const STALL_MS = 50;
-function stallsOf(frames) {
+function stallsOf(frames, period) {
   const stalls = [];
   const add = (from, to) => {
     const last = stalls[stalls.length - 1];
@@ -152,17 +165,26 @@ function stallsOf(frames) {
   for (let i = 0; i < frames.length; ++i) {
     const [t, , , looked] = frames[i];
     if (i > 0 && t - frames[i - 1][0] >= STALL_MS) add(frames[i - 1][0], t);
-    if (looked - t >= STALL_MS) add(t, looked);
+    if (looked - t >= period) add(t, looked);
   }
   return stalls;
+}
+
+// The page's timer callbacks that the browser ran a frame or more after their time although it ran
+// a frame's callbacks meanwhile: its thread was free, and the browser held the timer. (Work of the
+// page's own that held the timer would have held the frames too.)
+function heldTimersOf(lateTimers, frames, period) {
+  return lateTimers.filter(([due, ran]) => ran - due >= period &&
+    frames.some(([, , , looked]) => looked > due && looked < ran));
 }
 
 // Each flash, from the first frame painted with the syllable to the first painted without it, in
 // frames of the measured period (a frame the browser skipped still kept the syllable on screen).
 // Flashes are taken from the page's own shows and hides, so that one never painted counts as 0;
 // those still under way when the frames were read are left out. A flash whose show or hide, or
-// the half period before its show, met a stall is marked: a tick held up there moves the change.
-function flashes(frames, events, halfMs) {
+// the half period before its show, met a stall or a held timer is marked: a tick held up there
+// moves the change, in any page.
+function flashes(frames, events, halfMs, lateTimers) {
   const gaps = [];
   for (let i = 1; i < frames.length; ++i) gaps.push(frames[i][0] - frames[i - 1][0]);
   // The mean of the gaps of one frame (Firefox gives whole milliseconds: 16 and 17).
@@ -180,8 +202,10 @@ function flashes(frames, events, halfMs) {
     }
   }
   const last = frames.length ? frames[frames.length - 1][0] : 0;
-  const stalls = stallsOf(frames);
+  const stalls = stallsOf(frames, period);
   const stalled = (from, to) => stalls.some(([a, b]) => a < to && b > from);
+  const heldTimers = heldTimersOf(lateTimers, frames, period);
+  const timerHeld = (from, to) => heldTimers.some(([due, ran]) => due < to && ran > from);
   const syllable = events.filter((e) => e.what === 'syllable');
   const out = [];
   for (let i = 0; i + 1 < syllable.length; ++i) {
@@ -191,12 +215,14 @@ function flashes(frames, events, halfMs) {
     // a slow CPU; the frame was looked at after the change.
     const run = runs.find((r) => r.looked >= show.t && r.looked < hide.t);
     const stall = stalled(show.t - halfMs, Math.max(hide.t, run ? run.to : 0));
+    const timer = timerHeld(show.t - halfMs, hide.t);
     out.push(run ? { frames: Math.round((run.to - run.from) / period), callbacks: run.callbacks,
-      show: show.t, hide: hide.t, from: run.from, to: run.to, stall } : { frames: 0, callbacks: 0, show: show.t, hide: hide.t, stall });
+      show: show.t, hide: hide.t, from: run.from, to: run.to, stall, timer }
+      : { frames: 0, callbacks: 0, show: show.t, hide: hide.t, stall, timer });
   }
   const minutes = frames.length > 1 ? (last - frames[0][0]) / 60000 : 0;
   return { period, hz: 1000 / period, flashes: out, skipped: gaps.length - single.length, frames: frames.length,
-    stallsPerMinute: minutes ? stalls.length / minutes : 0 };
+    stallsPerMinute: minutes ? stalls.length / minutes : 0, heldTimersPerMinute: minutes ? heldTimers.length / minutes : 0 };
 }
 
 // The nominal count of frames: a frame period that does not divide the half period (16 ms against
@@ -212,7 +238,7 @@ function frameFigures(f, halfMs) {
   const counts = f.flashes.map((x) => x.frames);
   const at = counts.filter((c) => nominals.includes(c)).length;
   const off = (c) => Math.min(...nominals.map((n) => Math.abs(c - n)));
-  const clear = f.flashes.filter((x) => !x.stall).map((x) => x.frames);
+  const clear = f.flashes.filter((x) => !x.stall && !x.timer).map((x) => x.frames);
   return {
     nominal,
     nominals,
@@ -222,11 +248,13 @@ function frameFigures(f, halfMs) {
     min: Math.min(...counts),
     max: Math.max(...counts),
     offByMore: counts.filter((c) => off(c) > 1).length,
-    // Flashes off their nominal count that met a stall of the browser's, and the share at nominal
-    // of those that met none.
+    // Flashes off their nominal count that met a stall of the browser's, those that met no stall
+    // but a timer the browser held, and the share at nominal of those that met neither.
     offInStalls: f.flashes.filter((x) => x.stall && !nominals.includes(x.frames)).length,
+    offAfterHeldTimer: f.flashes.filter((x) => !x.stall && x.timer && !nominals.includes(x.frames)).length,
     atNominalClear: clear.length ? clear.filter((c) => nominals.includes(c)).length / clear.length : NaN,
     stallsPerMinute: f.stallsPerMinute,
+    heldTimersPerMinute: f.heldTimersPerMinute,
     counts,
     skipped: f.skipped,
     detail: f.flashes,
@@ -250,9 +278,10 @@ async function timingRun(t, base, page, interval, loaded, condition = 'run') {
   if (got.errors.length) throw new Error(`uncaught in the page: ${got.errors.join('; ')}`);
   const halfMs = 10 * ticksPerHalf(interval);
   const origin = originOf(got.bench);
-  const tm = timing(got.events, got.bench.writes, origin.t, halfMs, page === 'drill');
-  const fr = frameFigures(flashes(got.bench.frames, got.events, halfMs), halfMs);
-  if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${condition}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, flashes: fr.detail }));
+  const tm = { ...timing(got.events, got.bench.writes, origin.t, halfMs),
+    rests: restsOf(got.events, got.bench.frames, page === 'drill') };
+  const fr = frameFigures(flashes(got.bench.frames, got.events, halfMs, got.bench.lateTimers), halfMs);
+  if (process.env.LV_BENCH_DETAIL) fs.writeFileSync(`${process.env.LV_BENCH_DETAIL}-${condition}-${page}-${interval}-${loaded ? 'full' : 'idle'}.json`, JSON.stringify({ origin, writes: got.bench.writes, events: got.events.map(({ t, what, value }) => ({ t, what, value })), frames: got.bench.frames, lateTimers: got.bench.lateTimers, flashes: fr.detail }));
   return { page, interval, loaded, origin: origin.from, timing: tm, frames: fr };
 }
 
@@ -365,7 +394,8 @@ function printRow(r) {
   console.error(`# ${r.browser} ${r.page} ${r.interval} ${r.loaded ? 'full' : 'idle'}: ${tm.steps} steps from the ${r.origin}, ` +
     `half ${f(tm.halfMean, 4)} worst ${f(tm.halfWorst, 4)}, late ${f(tm.lateP50, 1)}/${f(tm.lateP99, 1)}/${f(tm.lateMax, 1)}, ` +
     `${fr.flashes} flashes at ${f(fr.hz, 1)} Hz, ${pct(fr.atNominal)} at ${fr.nominals.join(' or ')}, ${fr.min}..${fr.max}, ` +
-    `${fr.skipped} frame gaps off, ${f(fr.stallsPerMinute, 1)} stalls a minute, ${fr.offInStalls} off nominal in one; rests ${restRange(tm.rests.short)} / ${restRange(tm.rests.long)}`);
+    `${fr.skipped} frame gaps off, ${f(fr.stallsPerMinute, 1)} stalls a minute, ${fr.offInStalls} off nominal in one, ` +
+    `${f(fr.heldTimersPerMinute, 1)} held timers a minute, ${fr.offAfterHeldTimer} off nominal after one; rests ${restRange(tm.rests.short)} / ${restRange(tm.rests.long)}`);
 }
 
 const restRange = (rests) => (rests.length ? `${f(Math.min(...rests), 0)}–${f(Math.max(...rests), 0)}` : '');
@@ -374,10 +404,11 @@ function report(rows, costs, starts, site) {
   const cost = (r) => costs.find((c) => c.browser === r.browser && c.page === r.page && c.interval === r.interval && !r.loaded);
   const csv = ['browser,page,interval_ms,load,origin,half_ratio_mean,half_ratio_worst,late_p50_ms,late_p99_ms,late_max_ms,' +
     'rest_short_min_ms,rest_short_max_ms,rest_long_min_ms,rest_long_max_ms,frame_hz,nominal_frames,flashes,share_at_nominal,' +
-    'frames_min,frames_max,flashes_off_by_more_than_one,stalls_per_minute,flashes_off_nominal_in_stalls,share_at_nominal_outside_stalls,' +
+    'frames_min,frames_max,flashes_off_by_more_than_one,stalls_per_minute,flashes_off_nominal_in_stalls,held_timers_per_minute,' +
+    'flashes_off_nominal_after_held_timer,share_at_nominal_outside_stalls_and_held_timers,' +
     'cpu_page_percent_of_core,cpu_all_percent_of_core'];
-  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rests of 3500 / 5500 ms, real | frames on screen: nominal | at nominal | range | off by more than one | stalls a minute | off nominal in a stall | CPU, share of one core: page process / all |');
-  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|');
+  console.log('| browser | page | interval ms | load | half period real/nominal, mean | worst | lateness ms p50 / p99 / max | rests of 3500 / 5500 ms, real | frames on screen: nominal | at nominal | range | off by more than one | stalls a minute | off nominal in a stall | held timers a minute | off nominal after one | CPU, share of one core: page process / all |');
+  console.log('|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|');
   for (const r of rows) {
     const tm = r.timing;
     const fr = r.frames;
@@ -387,12 +418,13 @@ function report(rows, costs, starts, site) {
     const ends = (rests) => (rests.length ? [f(Math.min(...rests), 1), f(Math.max(...rests), 1)] : ['', '']);
     csv.push([`"${r.browser}"`, r.page, r.interval, r.loaded ? 'full' : 'idle', r.origin, f(tm.halfMean, 5), f(tm.halfWorst, 5),
       f(tm.lateP50, 2), f(tm.lateP99, 2), f(tm.lateMax, 2), ...ends(short), ...ends(long), f(fr.hz, 2), fr.nominals.join(' or '),
-      fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, f(fr.stallsPerMinute, 2), fr.offInStalls, f(fr.atNominalClear, 4),
+      fr.flashes, f(fr.atNominal, 4), fr.min, fr.max, fr.offByMore, f(fr.stallsPerMinute, 2), fr.offInStalls,
+      f(fr.heldTimersPerMinute, 2), fr.offAfterHeldTimer, f(fr.atNominalClear, 4),
       c ? f(100 * c.cpu.page, 3) : '', c ? f(100 * c.cpu.all, 3) : ''].join(','));
     console.log(`| ${r.browser} | ${page} | ${r.interval} | ${r.loaded ? 'full' : 'idle'} | ${f(tm.halfMean, 4)} | ${f(tm.halfWorst, 4)} | ` +
       `${f(tm.lateP50, 2)} / ${f(tm.lateP99, 2)} / ${f(tm.lateMax, 2)} | ${restRange(short)} / ${restRange(long)} | ` +
       `${fr.nominals.join(' or ')} at ${f(fr.hz, 1)} Hz | ${pct(fr.atNominal)} of ${fr.flashes} | ${fr.min} to ${fr.max} | ${fr.offByMore} | ` +
-      `${f(fr.stallsPerMinute, 1)} | ${fr.offInStalls} | ` +
+      `${f(fr.stallsPerMinute, 1)} | ${fr.offInStalls} | ${f(fr.heldTimersPerMinute, 1)} | ${fr.offAfterHeldTimer} | ` +
       `${c ? `${pct(c.cpu.page)} / ${pct(c.cpu.all)}` : ''} |`);
   }
   const hist = ['browser,page,interval_ms,load,frames,flashes'];

@@ -9,37 +9,39 @@
 //   cost);
 // - the first frame with the settings window shown (start-up);
 // - when the syllable was written: the drill draws the next one at every step, in the step's
-//   tick, while the page may show or hide it on a later frame.
+//   tick, while the page may show or hide it on a later frame;
+// - every timer callback of the page's that the browser ran well after its time: with frames
+//   running meanwhile, the browser held the timer, not the page's own work.
 (() => {
   if (window.__lvBench) return;
   const clock = () => performance.now();
+  const LATE_MS = 5;
   const bench = {
     armedAt: null,       // the Alt+S keydown
     arms: [],            // timers set from then until the first step: { t, ms, nested }
     frames: window.__lv.rec.frames,  // [timestamp, syllable shown, picture shown, looked at]
     settingsFrame: null, // first frame with the settings window shown
     writes: [],          // the syllable written (or the hidden copy the page writes it into)
+    lateTimers: [],      // [due, ran] of each timer callback that ran LATE_MS or more after its time
   };
   window.__lvBench = bench;
   const record = !/(^|[?&])noframes\b/.test(location.search);
 
   const nativeSetTimeout = window.setTimeout;
   let depth = 0;  // inside a timer callback
-  const firstStepSeen = () => window.__lv.rec.events.some((e) => e.what === 'syllable');
+  let stepped = false;  // the first step has been seen
+  const firstStepSeen = () => stepped || (stepped = window.__lv.rec.events.some((e) => e.what === 'syllable'));
   function watchingSetTimeout(fn, ms, ...rest) {
-    if (typeof fn === 'function' && bench.armedAt !== null) {
-      if (firstStepSeen()) {
-        window.setTimeout = nativeSetTimeout;  // out of the way once the schedule is known
-      } else {
-        bench.arms.push({ t: clock(), ms: Number(ms), nested: depth > 0 });
-        const inner = fn;
-        fn = function () {
-          ++depth;
-          try { return inner.apply(this, arguments); } finally { --depth; }
-        };
-      }
-    }
-    return nativeSetTimeout.call(window, fn, ms, ...rest);
+    if (typeof fn !== 'function' || bench.armedAt === null) return nativeSetTimeout.call(window, fn, ms, ...rest);
+    const armed = { t: clock(), ms: Number(ms), nested: depth > 0 };
+    if (!firstStepSeen()) bench.arms.push(armed);
+    const due = armed.t + Math.max(0, armed.ms || 0);
+    return nativeSetTimeout.call(window, function () {
+      const ran = clock();
+      if (ran - due >= LATE_MS) bench.lateTimers.push([due, ran]);
+      ++depth;
+      try { return fn.apply(this, arguments); } finally { --depth; }
+    }, ms, ...rest);
   }
   addEventListener('keydown', (e) => {
     if (!(e.altKey && (e.code === 'KeyS' || e.key.toLowerCase() === 's'))) return;
@@ -47,6 +49,8 @@
     bench.arms.length = 0;
     bench.frames.length = 0;
     bench.writes.length = 0;
+    bench.lateTimers.length = 0;
+    stepped = false;
     window.setTimeout = watchingSetTimeout;
   }, true);
 
