@@ -20,7 +20,7 @@ Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
 void Timer::Impl::wake() {
   pacer.wake([this](TickClock::time_point moment) {
     if (program().ended() || !owner.on_tick) return;
-    alarm->tick_begins(moment);
+    alarm->tick_begins(moment, pacer.schedule().given_up());
     struct Tick {
       Tick() { in_a_tick = true; }
       ~Tick() { in_a_tick = false; }

@@ -24,9 +24,11 @@ class Alarm {
   virtual void ring(TickClock::duration first, std::chrono::milliseconds period) = 0;
   virtual void silence() = 0;
   // The tick the alarm's pacer delivers runs from tick_begins to tick_ends; `moment` is its place
-  // in the schedule, however late it runs. Only an alarm whose toolkit puts the tick's changes on
-  // screen on a schedule of its own needs to know.
-  virtual void tick_begins(TickClock::time_point /*moment*/) {}
+  // in the schedule, however late it runs, and `given_up` the span of deadlines the schedule has
+  // given up since it started (TickSchedule::given_up): two ticks are as far apart in the
+  // handler's count as their moments less what was given up between them. Only an alarm whose
+  // toolkit puts the tick's changes on screen on a schedule of its own needs to know.
+  virtual void tick_begins(TickClock::time_point /*moment*/, TickClock::duration /*given_up*/) {}
   virtual void tick_ends() {}
   virtual ~Alarm() = default;
 };

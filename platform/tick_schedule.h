@@ -49,6 +49,9 @@ class TickSchedule {
   // deadline that has passed is one or the other, or still due.
   std::int64_t delivered() const { return delivered_; }
   std::int64_t dropped() const { return dropped_; }
+  // The span of the deadlines given up: ticks are that much closer in the count of those
+  // delivered than their deadlines are apart.
+  Clock::duration given_up() const { return interval_ * dropped_; }
 
  private:
   Clock::time_point start_{};

@@ -27,10 +27,11 @@ class PageAlarm final : public Alarm {
   }
   void silence() override { lv_alarm_silence(id_); }
   // The page shows what the tick changes on the frame its moment gives.
-  void tick_begins(TickClock::time_point moment) override {
-    lv_tick_moment(on_the_page_clock(moment));
+  void tick_begins(TickClock::time_point moment, TickClock::duration given_up) override {
+    lv_tick_moment(on_the_page_clock(moment),
+                   std::chrono::duration<double, std::milli>(given_up).count());
   }
-  void tick_ends() override { lv_tick_moment(-1); }
+  void tick_ends() override { lv_tick_moment(-1, 0); }
   int id() const { return id_; }
 
  private:

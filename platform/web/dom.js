@@ -356,7 +356,7 @@ mergeInto(LibraryManager.library, {
   },
 
   lv_tick_moment__deps: ['$LV_presenter'],
-  lv_tick_moment: function(moment) { LV_presenter.tick(moment < 0 ? null : moment); },
+  lv_tick_moment: function(moment, givenUp) { LV_presenter.tick(moment < 0 ? null : moment, givenUp); },
 
   lv_show_message__deps: ['$LV'],
   lv_show_message: function(title, text) {

@@ -19,9 +19,11 @@
 // (WebKitGTK does): a change two frames past its own is then made at the next tick, as a plain
 // page would, and a show goes on screen late. Its hide, on its own frame, would cut the syllable
 // short, to a frame or two. So a hide goes on the frame that keeps the element on screen as long
-// as their moments are apart, to within half a frame, counted from the first frame that painted
+// as their ticks are apart, to within half a frame, counted from the first frame that painted
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
-// on its own frame again. The same keeps a flash whole when the lead moves by a frame between its
+// on its own frame again. Ticks are as far apart as the program counts them: their moments less
+// the deadlines their schedule gave up between them, when it started afresh after a long hold
+// (or a syllable shown after a hold of 150 ms would stay on for as long again). The same keeps a flash whole when the lead moves by a frame between its
 // show and its hide. A show is counted from when its frame's callbacks ran if they ran more than
 // a frame later, after their frame began, than the hide's: after the whole thread was held up,
 // Firefox runs the frame that began during the hold under that frame's time stamp and paints it
@@ -40,9 +42,10 @@
 mergeInto(LibraryManager.library, {
   $LV_presenter__deps: ['$LV'],
   $LV_presenter: {
-    // By element number, in the order made: {moment, order: a count over all elements, visible:
-    // whether it shows or hides the element, writes: what the program wrote into the element
-    // after it, as functions that write it}.
+    // By element number, in the order made: {moment, counted: its place in the program's count
+    // of ticks (the moment less the deadlines given up before it), order: a count over all
+    // elements, visible: whether it shows or hides the element, writes: what the program wrote
+    // into the element after it, as functions that write it}.
     waiting: {},
     changeCount: 0,
     // By element number, the earliest a frame that paints its last change may have begun: the
@@ -50,11 +53,12 @@ mergeInto(LibraryManager.library, {
     // waits until such a frame has been painted, so that none goes unpainted.
     made: {},
     // By element number, its last show: {time: the first frame painted with it, null until
-    // then, late: that frame's lateness, moment: its tick's}.
+    // then, late: that frame's lateness, counted: its tick's}.
     shown: {},
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
     lead: 24,         // ms from a change's moment to the frame it was shown on
+    givenUp: 0,       // ms of deadlines the running tick's schedule has given up
     lastFrame: 0,
     lateness: 0,  // ms the current frame's callbacks ran after it began
     framePeriod: 1000 / 60,
@@ -78,7 +82,7 @@ mergeInto(LibraryManager.library, {
       LV.elements[number].hidden = !change.visible;
       change.writes.forEach(function(write) { write(); });
       if (change.visible) {
-        self.shown[number] = {time: time, moment: change.moment, late: self.lateness};
+        self.shown[number] = {time: time, counted: change.counted, late: self.lateness};
       } else {
         delete self.shown[number];
       }
@@ -114,7 +118,7 @@ mergeInto(LibraryManager.library, {
       if (!shown) return true;
       var held = shown.late - late;  // how much later after their frames began the show's ran
       var since = time - shown.time - (held > self.framePeriod ? held : 0);
-      return since >= change.moment - shown.moment - self.framePeriod / 2;
+      return since >= change.counted - shown.counted - self.framePeriod / 2;
     },
 
     // Takes in a gap between a frame and the next.
@@ -172,19 +176,23 @@ mergeInto(LibraryManager.library, {
       });
       var more = self.unsettled > 0;
       for (var waiting in self.waiting) more = true;
+      // A show made at a tick (its frame was asked for when it was made) is counted from the first
+      // frame that paints it: the frames go on until one has, not until its hide's tick asks.
+      for (var unpainted in self.shown) more = more || self.shown[unpainted].time === null;
       if (more) {
         self.askFrame();
         self.chained = true;
       }
     },
 
-    // A tick of the program's begins (`moment`: its place in the schedule) or ends (null). A
-    // browser that runs no frame for a while (WebKitGTK under load) still rings the timers: a
+    // A tick of the program's begins (`moment`: its place in the schedule, `givenUp`: the ms of
+    // deadlines that schedule has given up) or ends (null). A browser that runs no frame for a while (WebKitGTK under load) still rings the timers: a
     // change two frames past its own is made at the tick, as a plain page would.
-    tick: function(moment) {
+    tick: function(moment, givenUp) {
       var self = LV_presenter;
       LV.moment = moment;
       if (moment === null) return;
+      self.givenUp = givenUp;
       var now = performance.now();
       self.inOrder().forEach(function(number) {
         var first = self.waiting[number][0];
@@ -209,7 +217,8 @@ mergeInto(LibraryManager.library, {
       var last = queue[queue.length - 1];
       var shown = last ? last.visible : !element.hidden;  // as the program left it
       if (shown === visible) return;
-      queue.push({moment: LV.moment, order: ++self.changeCount, visible: visible, writes: []});
+      queue.push({moment: LV.moment, counted: LV.moment - self.givenUp, order: ++self.changeCount,
+                  visible: visible, writes: []});
       self.waiting[number] = queue;
       self.askFrame();
     },

@@ -46,6 +46,9 @@ TEST_F(TickScheduleTest, AfterALongStallTheScheduleStartsAfresh) {
   EXPECT_EQ(schedule.next_deadline(), at(10'010));
   // Of the thousand deadlines passed, one tick is delivered and the rest are given up.
   EXPECT_EQ(schedule.delivered() + schedule.dropped(), 1000);
+  // The tick's deadline less what was given up is where the count of ticks has come to.
+  EXPECT_EQ(schedule.last_taken() - schedule.given_up(),
+            at(0) + milliseconds(10) * schedule.delivered());
   EXPECT_FALSE(schedule.take_due(at(10'006)));
   EXPECT_TRUE(schedule.take_due(at(10'010)));
 }

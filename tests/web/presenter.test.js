@@ -65,25 +65,31 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
      ${SOURCE}
      return LV_presenter;`)(LV, { now: () => clock }, (fn) => asked.push(fn));
 
-  // The program's ticks, each 10 ms on its schedule, and the frames, in the order they run.
-  const ticks = [];
-  for (let moment = 0; moment <= changes[changes.length - 1][0]; moment += 10) ticks.push(moment);
+  // The program's ticks and the frames, in the order they run. The program counts its ticks, 10 ms
+  // each; a tick's moment is its place in the schedule, which starts afresh, giving up all deadlines
+  // but the last, when a tick finds more than ten due (after a hold).
+  const ticks = changes[changes.length - 1][0] / 10 + 1;
   let tickAt = 0;
-  const nextTick = () => Math.max(ticks[tickAt] + lateTick(ticks[tickAt]), clock);
+  let givenUp = 0;
+  const momentOf = (i) => 10 * i + givenUp;
+  const nextTick = () => Math.max(momentOf(tickAt) + lateTick(momentOf(tickAt)), clock);
   let frame = phase;
   const frameFrom = (t) => Math.ceil((t - phase) / period) * period + phase;  // the first at t or after
   // [when painted, the syllable on screen or null, the picture on screen, the frame's time stamp]
   const looks = [];
   const calls = [];  // [moment, what, shown, time the tick ran, the syllable shown]
-  const last = ticks[ticks.length - 1] + 10_000;
-  while ((tickAt < ticks.length || asked.length) && frame < last) {
-    const tickDue = tickAt < ticks.length ? nextTick() : Infinity;
+  const last = changes[changes.length - 1][0] + 10_000;
+  while ((tickAt < ticks || asked.length) && frame < last + givenUp) {
+    const tickDue = tickAt < ticks ? nextTick() : Infinity;
     if (tickDue <= frame) {
       clock = held(tickDue) ?? tickDue;
-      const moment = ticks[tickAt++];
-      presenter.tick(moment);
+      const due = Math.floor((clock - givenUp) / 10) - tickAt + 1;
+      if (due > 10) givenUp += 10 * (due - 1);
+      const moment = momentOf(tickAt);
+      const counted = 10 * tickAt++;
+      presenter.tick(moment, givenUp);
       for (const [at, what, shown] of changes) {
-        if (at !== moment) continue;
+        if (at !== counted) continue;
         // As the drill does: a syllable written at each step, right after the show or the hide.
         const text = `${what} of ${moment}`;
         calls.push([moment, what, shown, clock, text]);
@@ -110,22 +116,24 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
   return { looks, calls };
 }
 
-// Each show with the frames it was painted in: from the first frame with it to the first
-// without it, in frame periods (0 if none painted it), whether that frame was blank, and how
-// long after it began the frame that showed it was painted.
+// Each show with the frames it was painted in: from the first frame with it (`from`, when painted)
+// to the first without it (`to`), in frame periods (0 if none painted it), whether that frame was
+// blank, how long after it began the frame that showed it was painted, and when its hide's tick
+// ran.
 function flashes({ looks, calls }, period, which = 'syllable') {
   const out = [];
   const seen = (look) => (which === 'syllable' ? look[1] : look[2]);
-  for (const [moment, what, shown, ranAt, text] of calls) {
-    if (what !== which || !shown) continue;
+  calls.forEach(([moment, what, shown, ranAt, text], k) => {
+    if (what !== which || !shown) return;
     const on = (look) => (which === 'syllable' ? look[1] === text : look[2]);
     const from = looks.findIndex((look) => look[0] >= ranAt && on(look));
     const to = looks.findIndex((look, i) => i > from && !on(look));
     const painted = from >= 0 && to > from;
-    out.push({ moment, ranAt, from: painted ? looks[from][0] : null,
+    const hide = calls.find(([, w, s], j) => j > k && w === which && !s);
+    out.push({ moment, ranAt, from: painted ? looks[from][0] : null, to: painted ? looks[to][0] : null,
       frames: painted ? Math.round((looks[to][0] - looks[from][0]) / period) : 0, blank: painted && !seen(looks[to]),
-      held: painted ? looks[from][0] - looks[from][3] : 0 });
-  }
+      held: painted ? looks[from][0] - looks[from][3] : 0, hideRanAt: hide ? hide[3] : null });
+  });
   return out;
 }
 
@@ -199,6 +207,14 @@ describe('the presenter puts each syllable and rest on its frames', () => {
           assert.ok(f.moment < START || f.frames >= least,
             `${where}: the syllable of ${f.moment} ms on screen for ${f.frames} frames, fewer than ${least}`);
           assert.ok(f.blank, `${where}: the syllable of ${f.moment} ms went straight into the next`);
+          // Nor is it kept on longer than its ticks are apart in the program's count, from when it
+          // was first painted or its hide's tick ran, whichever came later, unless frames stopped.
+          const due = Math.max(f.from + HALF, f.hideRanAt);
+          if (!spans.some((s) => !s.sparse && s.from < f.to && s.to > due)) {
+            assert.ok(f.to <= due + 24 + 2 * period,
+              `${where}: the syllable of ${f.moment} ms, painted at ${f.from.toFixed(1)}, its hide's tick run at ` +
+              `${f.hideRanAt.toFixed(1)}, on screen until ${f.to.toFixed(1)}`);
+          }
           // A second after a stall, a show is on its frame again: the delay does not pile up.
           if (!spans.some((s) => s.from < f.moment + HALF && s.to > f.moment - 10 * HALF)) {
             assert.ok(f.from <= f.ranAt + 24 + 2 * period,
