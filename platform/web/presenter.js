@@ -23,13 +23,14 @@
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
 // on its own frame again. Ticks are as far apart as the program counts them: their moments less
 // the deadlines their schedule gave up between them, when it started afresh after a long hold
-// (or a syllable shown after a hold of 150 ms would stay on for as long again). The same keeps a flash whole when the lead moves by a frame between its
-// show and its hide. A show is counted from when its frame's callbacks ran if they ran more than
-// a frame later, after their frame began, than the hide's: after the whole thread was held up,
-// Firefox runs the frame that began during the hold under that frame's time stamp and paints it
-// only then. On a slowed CPU every frame's callbacks run late, by amounts less than a frame
-// apart (Chromium 4x slower and loaded: a show's 17 ms late, its hide's 2), which change nothing;
-// a hold shorter than a frame may then cut a flash by a frame.
+// (or a syllable shown after a hold of 150 ms would stay on for as long again). The same keeps a
+// flash whole when the lead moves by a frame between its show and its hide. A show is counted
+// from when its frame's callbacks ran if they ran more than a frame later, after their frame
+// began, than the hide's: after the whole thread was held up, Firefox runs the frame that began
+// during the hold under that frame's time stamp and paints it only then. On a slowed CPU every
+// frame's callbacks run late, by amounts less than a frame apart (Chromium 4x slower and loaded:
+// a show's 17 ms late, its hide's 2), which change nothing; a hold shorter than a frame may then
+// cut a flash by a frame.
 //
 // An element's changes wait in turn, each for a frame after the one before, however that one was
 // made, so that neither a burst of ticks after a stall nor a change made at a tick ever shows and
@@ -186,8 +187,9 @@ mergeInto(LibraryManager.library, {
     },
 
     // A tick of the program's begins (`moment`: its place in the schedule, `givenUp`: the ms of
-    // deadlines that schedule has given up) or ends (null). A browser that runs no frame for a while (WebKitGTK under load) still rings the timers: a
-    // change two frames past its own is made at the tick, as a plain page would.
+    // deadlines that schedule has given up) or ends (null). A browser that runs no frame for a
+    // while (WebKitGTK under load) still rings the timers: a change two frames past its own is
+    // made at the tick, as a plain page would.
     tick: function(moment, givenUp) {
       var self = LV_presenter;
       LV.moment = moment;

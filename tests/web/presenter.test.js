@@ -65,9 +65,9 @@ function run({ period, changes, lateTick, frameless = () => false, held = () => 
      ${SOURCE}
      return LV_presenter;`)(LV, { now: () => clock }, (fn) => asked.push(fn));
 
-  // The program's ticks and the frames, in the order they run. The program counts its ticks, 10 ms
-  // each; a tick's moment is its place in the schedule, which starts afresh, giving up all deadlines
-  // but the last, when a tick finds more than ten due (after a hold).
+  // The program's ticks and the frames, in the order they run. The program counts its ticks,
+  // 10 ms each; a tick's moment is its place in the schedule, which starts afresh, giving up all
+  // deadlines but the last, when a tick finds more than ten due (after a hold).
   const ticks = changes[changes.length - 1][0] / 10 + 1;
   let tickAt = 0;
   let givenUp = 0;
