@@ -9,6 +9,14 @@ namespace lv::ui {
 
 namespace {
 bool in_a_tick = false;
+
+// A show and its hide may come from different timers (the last syllable's and the rest's): what
+// matters between them is what any timer gave up.
+TickClock::duration given_up_by_every_timer() {
+  TickClock::duration total{};
+  for (const Timer* timer : program().timers()) total += timer->impl().pacer.given_up();
+  return total;
+}
 }  // namespace
 
 Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
@@ -20,7 +28,7 @@ Timer::Impl::Impl(Timer& owner_timer, std::string timer_name)
 void Timer::Impl::wake() {
   pacer.wake([this](TickClock::time_point moment) {
     if (program().ended() || !owner.on_tick) return;
-    alarm->tick_begins(moment, pacer.schedule().given_up());
+    alarm->tick_begins(moment, given_up_by_every_timer());
     struct Tick {
       Tick() { in_a_tick = true; }
       ~Tick() { in_a_tick = false; }

@@ -15,6 +15,7 @@ void TickPacer::start() {
   catching_up_ = false;
   held_into_tick_ = TickClock::duration::zero();
   const TickClock::time_point now = clock_();
+  given_up_before_ += schedule_.given_up();
   schedule_.start(now, std::chrono::milliseconds(interval_ms_));
   if (ticking()) {
     ring_in_step(now);
@@ -47,6 +48,7 @@ void TickPacer::release() {
   held_ = false;
   if (!ticking()) return;
   const TickClock::time_point now = clock_();
+  given_up_before_ += schedule_.given_up();
   schedule_.start(now - held_into_tick_, std::chrono::milliseconds(interval_ms_));
   held_into_tick_ = TickClock::duration::zero();
   ring_in_step(now);

@@ -24,9 +24,9 @@ class Alarm {
   virtual void ring(TickClock::duration first, std::chrono::milliseconds period) = 0;
   virtual void silence() = 0;
   // The tick the alarm's pacer delivers runs from tick_begins to tick_ends; `moment` is its place
-  // in the schedule, however late it runs, and `given_up` the span of deadlines the schedule has
-  // given up since it started (TickSchedule::given_up): two ticks are as far apart in the
-  // handler's count as their moments less what was given up between them. Only an alarm whose
+  // in the schedule, however late it runs, and `given_up` the span of deadlines every timer has
+  // given up so far (TickPacer::given_up): two ticks, of one timer or two, are as far apart in the
+  // program's count as their moments less what was given up between them. Only an alarm whose
   // toolkit puts the tick's changes on screen on a schedule of its own needs to know.
   virtual void tick_begins(TickClock::time_point /*moment*/, TickClock::duration /*given_up*/) {}
   virtual void tick_ends() {}
@@ -72,6 +72,8 @@ class TickPacer {
   bool due() const;
 
   const TickSchedule& schedule() const { return schedule_; }
+  // The deadlines given up since the pacer was made, by every schedule it has started.
+  TickClock::duration given_up() const { return given_up_before_ + schedule_.given_up(); }
 
  private:
   bool ticking() const { return running_ && interval_ms_ > 0 && !held_; }
@@ -86,8 +88,9 @@ class TickPacer {
   bool running_ = false;
   bool catching_up_ = false;
   bool held_ = false;
-  TickClock::duration held_into_tick_{};  // how far the tick under way had come when held
-  std::uint64_t generation_ = 0;          // changes at every start and stop
+  TickClock::duration held_into_tick_{};   // how far the tick under way had come when held
+  TickClock::duration given_up_before_{};  // by the schedules before this one
+  std::uint64_t generation_ = 0;           // changes at every start and stop
 };
 
 }  // namespace lv::ui

@@ -61,7 +61,7 @@ void lv_click(int element);
 void lv_alarm_ring(int alarm, double first_ms, double period_ms);
 void lv_alarm_silence(int alarm);
 // The tick a timer's alarm rang runs now, at `moment` (ms on the page's clock) in its schedule,
-// however late, the schedule having given up `given_up` ms of deadlines since it started; a
+// however late, the program's timers having given up `given_up` ms of deadlines so far; a
 // moment below 0: no tick runs (a key, a click, the page's own events).
 void lv_tick_moment(double moment, double given_up);
 

@@ -22,7 +22,7 @@
 // as their ticks are apart, to within half a frame, counted from the first frame that painted
 // the show, once its tick has run; the blank after it is shortened instead, and the next show is
 // on its own frame again. Ticks are as far apart as the program counts them: their moments less
-// the deadlines their schedule gave up between them, when it started afresh after a long hold
+// the deadlines the program's timers gave up between them, starting afresh after a long hold
 // (or a syllable shown after a hold of 150 ms would stay on for as long again). The same keeps a
 // flash whole when the lead moves by a frame between its show and its hide. A show is counted
 // from when its frame's callbacks ran if they ran more than a frame later, after their frame
@@ -59,7 +59,7 @@ mergeInto(LibraryManager.library, {
     frameAsked: false,
     frameMargin: 16,  // ms: a frame at 60 Hz; more than a tick is late on an idle machine
     lead: 24,         // ms from a change's moment to the frame it was shown on
-    givenUp: 0,       // ms of deadlines the running tick's schedule has given up
+    givenUp: 0,       // ms of deadlines the program's timers have given up so far
     lastFrame: 0,
     lateness: 0,  // ms the current frame's callbacks ran after it began
     framePeriod: 1000 / 60,
@@ -187,7 +187,7 @@ mergeInto(LibraryManager.library, {
     },
 
     // A tick of the program's begins (`moment`: its place in the schedule, `givenUp`: the ms of
-    // deadlines that schedule has given up) or ends (null). A browser that runs no frame for a
+    // deadlines every timer has given up so far) or ends (null). A browser that runs no frame for a
     // while (WebKitGTK under load) still rings the timers: a change two frames past its own is
     // made at the tick, as a plain page would.
     tick: function(moment, givenUp) {

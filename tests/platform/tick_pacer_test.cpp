@@ -106,6 +106,17 @@ TEST_F(TickPacerTest, TicksAStallHeldBackComeOnePerPassThenTheAlarmIsBackInStep)
   EXPECT_EQ(moments, deadlines);
 }
 
+TEST_F(TickPacerTest, WhatAStallGaveUpIsKeptWhenTheTimerStartsAfresh) {
+  at(205);  // twenty deadlines passed: one tick, the other nineteen given up
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_EQ(pacer.given_up(), milliseconds(190));
+  // The page counts a flash from ticks of two schedules (the rest's timer starts afresh).
+  pacer.start();
+  at(215);
+  EXPECT_EQ(wake_and_catch_up(), 1);
+  EXPECT_EQ(pacer.given_up(), milliseconds(190));
+}
+
 TEST_F(TickPacerTest, DueHoldsOnceADeadlineHasPassedAndNotBefore) {
   at(9.999);
   EXPECT_FALSE(pacer.due());
