@@ -7,6 +7,7 @@
 // `extraScript` (the benchmark's probes).
 const { spawn } = require('node:child_process');
 const net = require('node:net');
+const { setTimeout: sleep } = require('node:timers/promises');
 const { Builder, By, Key } = require('selenium-webdriver');
 const recorder = require('./recorder-source');
 
@@ -56,7 +57,7 @@ async function makeWebKit(url, { extraScript = '' } = {}) {
         break;
       } catch (e) {
         if (Date.now() > until || driverProcess.exitCode !== null) throw e;
-        await new Promise((r) => setTimeout(r, 100)); // poll for the driver to listen
+        await sleep(100); // poll for the driver to listen
       }
     }
     await driver.manage().window().setRect({ width: 1366, height: 657 }).catch(() => {});
@@ -115,10 +116,15 @@ async function makeWebKit(url, { extraScript = '' } = {}) {
     screenshot: async (id) => Buffer.from(await driver.findElement(By.id(id)).takeScreenshot(), 'base64'),
     addScript: (source) => driver.executeScript(source),
     closeTab: () => driver.close(),
+    // After its page process crashed, the driver once kept the suite from ending for minutes
+    // after its last case: each step of closing gets a while, then the next, harder one, and the
+    // browser's output, which it shares, is let go.
     async close() {
-      await driver.quit().catch(() => {});
+      const grace = (ms) => sleep(ms, false, { ref: false });  // keeps no one waiting
+      await Promise.race([driver.quit().catch(() => {}), grace(10_000)]);
       if (driverProcess.exitCode === null) driverProcess.kill();
-      await exited;
+      if (!(await Promise.race([exited.then(() => true), grace(5_000)]))) driverProcess.kill('SIGKILL');
+      driverProcess.stderr.destroy();
     },
   };
 }
