@@ -132,20 +132,35 @@ function timing(events, writes, origin, halfMs) {
   };
 }
 
+// The runs of frames that painted the syllable (`column` 1) or the picture (2): from the first
+// frame with it to the first without it, when the first was looked at, and how many frames ran
+// callbacks meanwhile. One still under way when the frames were read is left out.
+function runsOf(frames, column) {
+  const runs = [];
+  let on = null;
+  for (let i = 0; i < frames.length; ++i) {
+    const shown = frames[i][column];
+    if (shown && on === null) on = i;
+    if (!shown && on !== null) {
+      runs.push({ from: frames[on][0], to: frames[i][0], looked: frames[on][3], callbacks: i - on });
+      on = null;
+    }
+  }
+  return runs;
+}
+
 // Every rest, from the first frame painted with the picture to the first painted without it, as
 // for the flashes (the changes' own times would add how late each frame's callbacks ran); from
 // the changes where no frame painted it. The drill's rest is long after every third series, the
 // bare page's always short.
 function restsOf(events, frames, longEveryThird) {
   const rests = { short: [], long: [] };
+  const runs = runsOf(frames, 2);
   seriesOf(events).forEach((s, i) => {
     if (s.restEnd === undefined) return;
-    const from = frames.findIndex(([, , picture, looked]) => picture && looked >= s.restStart);
-    let to = from;
-    while (to >= 0 && to < frames.length && frames[to][2]) ++to;
-    const painted = from >= 0 && to < frames.length;
+    const run = runs.find((r) => r.looked >= s.restStart);
     rests[longEveryThird && i % 3 === 2 ? 'long' : 'short'].push(
-      painted ? frames[to][0] - frames[from][0] : s.restEnd - s.restStart);
+      run ? run.to - run.from : s.restEnd - s.restStart);
   });
   return rests;
 }
@@ -191,16 +206,7 @@ function flashes(frames, events, halfMs, lateTimers) {
   const typical = median(gaps);
   const single = gaps.filter((g) => g >= 0.5 * typical && g <= 1.5 * typical);
   const period = single.reduce((a, b) => a + b, 0) / single.length;
-  const runs = [];
-  let on = null;
-  for (let i = 0; i < frames.length; ++i) {
-    const shown = frames[i][1];
-    if (shown && on === null) on = i;
-    if (!shown && on !== null) {
-      runs.push({ from: frames[on][0], to: frames[i][0], looked: frames[on][3], callbacks: i - on });
-      on = null;
-    }
-  }
+  const runs = runsOf(frames, 1);
   const last = frames.length ? frames[frames.length - 1][0] : 0;
   const stalls = stallsOf(frames, period);
   const stalled = (from, to) => stalls.some(([a, b]) => a < to && b > from);
